@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "geometry.h"
@@ -33,19 +34,32 @@ struct Span {
 class Region {
 public:
     Region() = default;
+    Region(const Region&) = default;
+    Region& operator=(const Region&) = default;
+    /// A moved-from region is left empty, so that it still compares by its pixels.
+    Region(Region&& other) noexcept { *this = std::move(other); }
+    Region& operator=(Region&& other) noexcept;
 
+    /// The pixels of a box.
     static Region FromRect(const Rect& box);
+    /// The pixels of a closed polygon (the last point joins the first) under the non-zero
+    /// winding rule; any orientation, self-intersections, repeated points and degenerate
+    /// polygons are allowed.
     static Region FromPolygon(std::span<const Point> points);
+    /// The pixels of the ellipse inscribed in a box; width and height at most 46,340 each, so
+    /// that the exact test fits in 64 bits.
     static Region FromEllipse(const Rect& box);
 
     bool isEmpty() const { return spans_.empty(); }
     /// Smallest box holding every pixel; an empty box (all zero) for an empty region.
     Rect boundingBox() const;
+    /// Whether pixel (x, y) is in the region.
     bool contains(int x, int y) const;
     std::size_t spanCount() const { return spans_.size(); }
 
     /// Moves every pixel by (dx, dy).
     void offset(int dx, int dy);
+    /// A copy moved by (dx, dy).
     Region translated(int dx, int dy) const;
 
     /// First row held (inclusive) and the row after the last (exclusive); rows in between may
@@ -53,29 +67,54 @@ public:
     int top() const { return top_; }
     int bottom() const { return top_ + rowCount(); }
     /// The spans of row y, left to right; empty outside [top(), bottom()).
-    std::span<const Span> row(int y) const;
+    std::span<const Span> row(int y) const {
+        if (y < top_ || y >= bottom())
+            return {};
+        const auto i = static_cast<std::size_t>(y - top_);
+        return {spans_.data() + rowStart_[i], rowStart_[i + 1] - rowStart_[i]};
+    }
 
     /// Calls f(y, span) for every span, top to bottom, left to right.
     template <class F>
     void forEachSpan(F&& f) const {
         for (int i = 0; i < rowCount(); ++i) {
-            for (std::uint32_t s = rowStart_[i]; s < rowStart_[i + 1]; ++s) f(top_ + i, spans_[s]);
+            for (std::uint32_t s = rowStart_[i]; s < rowStart_[i + 1]; ++s)
+                f(top_ + i, spans_[s]);
         }
     }
 
+    /// Union, intersection, difference and exclusive-or with another region.
     Region& operator|=(const Region& other);
     Region& operator&=(const Region& other);
     Region& operator-=(const Region& other);
     Region& operator^=(const Region& other);
 
-    friend Region operator|(Region a, const Region& b) { return a |= b; }
-    friend Region operator&(Region a, const Region& b) { return a &= b; }
-    friend Region operator-(Region a, const Region& b) { return a -= b; }
-    friend Region operator^(Region a, const Region& b) { return a ^= b; }
+    friend Region operator|(Region a, const Region& b) {
+        a |= b;
+        return a;
+    }
+    friend Region operator&(Region a, const Region& b) {
+        a &= b;
+        return a;
+    }
+    friend Region operator-(Region a, const Region& b) {
+        a -= b;
+        return a;
+    }
+    friend Region operator^(Region a, const Region& b) {
+        a ^= b;
+        return a;
+    }
 
     friend bool operator==(const Region&, const Region&) = default;
 
 private:
+    class RowWriter;
+
+    // Keeps the pixels whose membership (in this, in other) has its bit set in `table`, bit
+    // index 2 * inThis + inOther; bit 0 must be clear.
+    void combine(const Region& other, unsigned table);
+
     int rowCount() const { return rowStart_.empty() ? 0 : static_cast<int>(rowStart_.size()) - 1; }
 
     // Rows top_ .. top_ + rowCount() - 1; the spans of row top_ + i are
@@ -84,7 +123,7 @@ private:
     int top_ = 0;
     std::vector<std::uint32_t> rowStart_;
     std::vector<Span> spans_;
-    int left_ = 0;   // bounding box columns, kept up to date by every operation
+    int left_ = 0;  // bounding box columns, kept up to date by every operation
     int right_ = 0;
 };
 
