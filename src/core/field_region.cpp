@@ -1,0 +1,58 @@
+#include "field_region.h"
+
+#include "element_set.h"
+#include "joined_edge_region.h"
+
+namespace tessary {
+namespace {
+
+void RebuildShape(ElementSet& set, Element& e) {
+    static_cast<ElementOutlines&>(e) = BuildOutline(e.knobs, e.knobShifts, set.geometry());
+}
+
+int LinkedSideFlags(const Element& e) {
+    int flags = 0;
+    for (Side side : kAllSides) {
+        if (e.hasLink(side))
+            flags |= SideFlag(side);
+    }
+    return flags;
+}
+
+}  // namespace
+
+void RecomputeFieldRegion(ElementSet& set, int index) {
+    Element& e = set.element(index);
+    Region& region = set.fieldRegions()[index];
+    const int x = e.fieldRect.left, y = e.fieldRect.top;
+    e.enclosed = false;
+    if (!e.hasAnyLink()) {
+        e.alone = true;
+        set.separateFromBlock(index);
+        RebuildShape(set, e);
+        region = e.raisedOutline.translated(x, y);
+        return;
+    }
+    if (!set.options().enable3DElements)
+        return;
+    if (e.hasAllLinks()) {
+        e.enclosed = true;
+        RebuildShape(set, e);
+        region = e.outline.translated(x, y);
+        return;
+    }
+    region = JoinedEdgeRegion(e, LinkedSideFlags(e), set.geometry());
+    region.offset(x, y);
+}
+
+void BuildFieldRegion(ElementSet& set, int index) {
+    set.fieldRegions()[index] = Region();
+    if (set.options().enable3DElements) {
+        RecomputeFieldRegion(set, index);
+        return;
+    }
+    const Element& e = set.element(index);
+    set.fieldRegions()[index] = e.raisedOutline.translated(e.fieldRect.left, e.fieldRect.top);
+}
+
+}  // namespace tessary
