@@ -1,0 +1,89 @@
+#include "picture/file_bytes.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <fstream>
+#include <memory>
+#include <system_error>
+
+#include "picture/picture_header.h"
+
+namespace tessary {
+
+namespace {
+
+// Room for headers, colour tables and the chunks of compressed formats around the pixels.
+constexpr std::size_t kMaxFileBytes = kMaxPictureBytes + (std::size_t{1} << 20);
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::filesystem::path& path) {
+    if (path.empty()) {
+        return std::nullopt;
+    }
+    const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes;
+    std::size_t used = 0;
+    for (;;) {
+        if (bytes.size() - used < 65536) {
+            if (bytes.size() >= kMaxFileBytes) {
+                return std::nullopt;
+            }
+            bytes.resize(std::max<std::size_t>(65536, bytes.size() * 2));
+        }
+        const std::size_t got = std::fread(bytes.data() + used, 1, bytes.size() - used, file.get());
+        used += got;
+        if (got == 0) {
+            break;
+        }
+    }
+    if (std::ferror(file.get()) || used > kMaxFileBytes) {
+        return std::nullopt;
+    }
+    bytes.resize(used);
+    return bytes;
+}
+
+bool WriteFileReplacing(const std::filesystem::path& path,
+                        const std::function<bool(std::ostream&)>& write) {
+    if (path.empty() || !path.has_filename()) {
+        return false;
+    }
+    std::filesystem::path temporary = path;
+    temporary += ".part";
+    bool isWritten = false;
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            return false;
+        }
+        try {
+            isWritten = write(out);
+        } catch (const std::exception&) {
+            isWritten = false;
+        }
+        out.flush();
+        isWritten = isWritten && out.good();
+        out.close();
+        isWritten = isWritten && !out.fail();
+    }
+    std::error_code error;
+    if (isWritten) {
+        std::filesystem::rename(temporary, path, error);
+    }
+    if (!isWritten || error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tessary
