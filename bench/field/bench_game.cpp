@@ -1,0 +1,86 @@
+#include "bench_game.h"
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+#include <stdexcept>
+#include <vector>
+
+#include "core/cutting_plan.h"
+#include "core/field_region.h"
+#include "core/game_random.h"
+#include "core/knob_tables.h"
+#include "field/rotation.h"
+#include "field/viewport.h"
+
+namespace tessary {
+namespace {
+
+PictureBuffer MakePicture(int width, int height) {
+    PictureHeader header;
+    header.width = width;
+    header.height = height;
+    header.bitsPerPixel = 24;
+    PictureBuffer picture = PictureBuffer::Create(header);
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* row = picture.row(y);
+        for (int x = 0; x < 3 * width; ++x)
+            row[x] = static_cast<std::uint8_t>(x * 7 + y * 3);
+    }
+    return picture;
+}
+
+}  // namespace
+
+BenchGame::BenchGame(int rows, int columns) {
+    ResetToDefaults(settings);
+    settings.rotateElements = 0;
+    CuttingPlan plan;
+    plan.elementSize = 64;
+    plan.columns = columns;
+    plan.rows = rows;
+    if (!DerivePlan(plan, settings))
+        throw std::logic_error("no plan");
+    picture = MakePicture(columns * 64, rows * 64);
+    set = std::make_unique<ElementSet>(plan, OutlineGeometry::From(plan, settings),
+                                       AssemblyOptions::From(settings));
+    field = std::make_unique<Field>(settings, platform);
+    Field& f = *field;
+    f.viewport.screenWidth = 1920;
+    f.viewport.screenHeight = 1080;
+    f.viewport.clientRect = {0, 0, 1920, 1050};
+    f.pictures = {&picture, nullptr, nullptr, nullptr};
+    f.background.colour = 0xA0C0B0;
+    f.elements = set.get();
+
+    GameRandom random;
+    const KnobTables tables =
+        GenerateKnobTables(rows, columns, true, false, random, [] { return 7u; });
+    std::vector<int> places(static_cast<std::size_t>(set->elementCount()));
+    std::iota(places.begin(), places.end(), 0);
+    std::shuffle(places.begin(), places.end(), std::mt19937(5));
+    const int W = plan.bitmapSide;
+    for (int i = 0; i < set->elementCount(); ++i) {
+        const ElementEdges edges = AssignEdgeTables(tables, i);
+        set->element(i).knobs = edges.knobs;
+        set->element(i).knobShifts = edges.knobShifts;
+        const int place = places[static_cast<std::size_t>(i)];
+        set->placeElement(i, {W * (place % columns), W * (place / columns)});
+        ReorientElement(f, i, 0);
+    }
+    const Point size = FieldSizeForGrid(f, columns, rows, W);
+    SetFieldSize(f, size.x, size.y);
+    painter = std::make_unique<FieldPainter>(f);
+    set->setPainter(painter.get());
+    RedrawField(f, true, false, false, false);
+}
+
+double PeakResidentMiB() {
+    struct rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
+}
+
+}  // namespace tessary

@@ -1,0 +1,160 @@
+#include "field/dragging.h"
+
+#include "core/bring_to_front.h"
+#include "core/detach_element.h"
+#include "core/element_set.h"
+#include "core/field_region.h"
+#include "core/join_rules.h"
+#include "field/edge_scroll.h"
+#include "field/field.h"
+#include "field/field_drawing.h"
+#include "field/key_state.h"
+#include "field/platform.h"
+#include "field/viewport.h"
+
+namespace tessary {
+namespace {
+
+// Holds element h: its shape becomes the clip of the held image, and is shown.
+void Hold(Field& field, int h) {
+    field.heldElement = h;
+    RefreshDragRegion(field);
+    field.platform.invalidate(field.dragRegion);
+}
+
+// The motion along one axis, limited so that the core square [low, high) does not cross the
+// visible range [limitLow, limitHigh) in the direction of motion. `raw` is the client point
+// minus the last field point, so no motion is raw == -scroll.
+int LimitMotion(int raw, int scroll, int low, int high, int limitLow, int limitHigh) {
+    if (raw < -scroll && low + raw <= limitLow)
+        return limitLow - low;
+    if (raw > -scroll && high + raw >= limitHigh)
+        return limitHigh - high;
+    return raw;
+}
+
+// A join ended the drag: the grown block is drawn where it now lies.
+void EndDragOnJoin(Field& field, int h) {
+    ElementSet& set = *field.elements;
+    field.platform.captureMouse(false);
+    field.platform.invalidate(field.dragRegion);
+    field.heldElement = -1;
+    field.dragRegion = Region();
+    BringToFront(set, h);
+    DrawElement(field, h, false, true);
+    DrawBlockMembers(field, h, false);
+    set.element(h).blockMoved = false;
+}
+
+}  // namespace
+
+int HitTest(const Field& field, Point fieldPoint) {
+    if (!field.hasElements())
+        return -1;
+    const ElementSet& set = *field.elements;
+    for (int i : set.zOrder()) {
+        if (set.fieldRegions()[i].contains(fieldPoint.x, fieldPoint.y))
+            return i;
+    }
+    return -1;
+}
+
+void PickElement(Field& field, int keyState) {
+    // A second button pressed while holding takes nothing: the held element, lifted from the
+    // field picture, would otherwise be dropped nowhere and vanish from the field.
+    if (field.heldElement >= 0)
+        return;
+    field.lastCursor = field.viewport.toField(field.platform.pointerPosition());
+    const int e = HitTest(field, field.lastCursor);
+    if (e < 0)
+        return;
+    ElementSet& set = *field.elements;
+    field.platform.captureMouse(true);
+    field.platform.setCursor(CursorShape::Hidden);
+    if (set.element(e).alone) {
+        LiftElement(field, e, false, false);
+        Hold(field, e);
+    } else if (IsDetachChord(keyState)) {
+        DetachElement(set, e);
+        RecomputeFieldRegion(set, e);
+        LiftElement(field, e, false, true);
+        Hold(field, e);
+    } else {
+        field.heldElement = e;
+        RefreshDragRegion(field);
+    }
+    BringToFront(set, e);
+}
+
+JoinReaction DragStep(Field& field, int keyState, Point client, bool isMarkedComplete) {
+    const bool isDrag = keyState == kDragChord;
+    const bool isDetach = IsDetachChord(keyState);
+    if (!isDrag && !isDetach) {
+        if (field.settings.enableMouseScroll != 0)
+            EdgeScrollStep(field, keyState, client);
+        return JoinReaction::Nothing;
+    }
+    const int h = field.heldElement;
+    if (h < 0 || !field.hasElements())
+        return JoinReaction::Nothing;
+    ElementSet& set = *field.elements;
+    Element& held = set.element(h);
+    if (isDetach && !held.alone)
+        return JoinReaction::Nothing;
+
+    Region oldRegion = set.fieldRegions()[h];
+    if (!held.lifted)
+        LiftElement(field, h, false, true);
+
+    const Viewport& v = field.viewport;
+    const Rect& B = set.baseRects()[h];
+    const Rect& L = v.clientRect;
+    const int dx =
+        LimitMotion(client.x - field.lastCursor.x, v.scrollX, B.left, B.right, L.left, L.right) +
+        v.scrollX;
+    const int dy =
+        LimitMotion(client.y - field.lastCursor.y, v.scrollY, B.top, B.bottom, L.top, L.bottom) +
+        v.scrollY;
+    field.lastCursor = {field.lastCursor.x + dx, field.lastCursor.y + dy};
+    set.moveElement(h, dx, dy);
+
+    oldRegion |= set.fieldRegions()[h];
+    oldRegion.offset(-v.scrollX, -v.scrollY);
+    field.platform.invalidate(oldRegion);
+    RefreshDragRegion(field);
+
+    if (!isDrag)
+        return JoinReaction::Nothing;
+    if (!held.alone) {
+        if (!held.blockMoved) {
+            for (int j : set.members(h)) {
+                if (j != h)
+                    LiftElement(field, j, true, false);
+            }
+        }
+        MoveBlockMembers(set, h, dx, dy);
+        held.blockMoved = true;
+    }
+    const int joins = ApplyJoinRules(set, h);
+    if (joins == 0)
+        return JoinReaction::Nothing;
+    EndDragOnJoin(field, h);
+    return ReactToJoin(set, joins, isMarkedComplete);
+}
+
+void ReleaseElement(Field& field) {
+    field.platform.captureMouse(false);
+    const int h = field.heldElement;
+    if (h >= 0 && field.hasElements()) {
+        field.heldElement = -1;
+        field.dragRegion = Region();
+        DrawElement(field, h, false, true);
+        Element& held = field.elements->element(h);
+        held.blockMoved = false;
+        if (!held.alone)
+            DrawBlockMembers(field, h, false);
+    }
+    field.platform.setCursor(CursorShape::Arrow);
+}
+
+}  // namespace tessary

@@ -1,0 +1,113 @@
+#include "field/field_drawing.h"
+
+#include "core/element_set.h"
+#include "core/field_region.h"
+#include "field/field.h"
+#include "field/platform.h"
+#include "field/region_blit.h"
+#include "field/render_element_image.h"
+
+namespace tessary {
+namespace {
+
+void InvalidateFieldArea(Field& field, const Region& fieldArea) {
+    field.platform.invalidate(
+        fieldArea.translated(-field.viewport.scrollX, -field.viewport.scrollY));
+}
+
+// Rebuilds the element's shape and bitmap square for the current geometry (a changed contour
+// thickness changes bitmapSide), then its field region for its links.
+void RebuildShapeAndRegion(ElementSet& set, int index) {
+    Element& e = set.element(index);
+    set.placeElement(index, {e.fieldRect.left, e.fieldRect.top});
+    static_cast<ElementOutlines&>(e) = BuildOutline(e.knobs, e.knobShifts, set.geometry());
+    BuildFieldRegion(set, index);
+}
+
+}  // namespace
+
+void DrawElement(Field& field, int index, bool rebuildRegion, bool invalidate,
+                 const Region* extraClip) {
+    ElementSet& set = *field.elements;
+    if (rebuildRegion)
+        BuildFieldRegion(set, index);
+    Element& e = set.element(index);
+    const Region& region = set.fieldRegions()[index];
+    CopyThroughRegion(field.fieldPicture, e.image, {e.fieldRect.left, e.fieldRect.top}, region,
+                      extraClip);
+    if (invalidate)
+        InvalidateFieldArea(field, region);
+    e.lifted = false;
+}
+
+void LiftElement(Field& field, int index, bool invalidate, bool beneathAll) {
+    ElementSet& set = *field.elements;
+    const Region& region = set.fieldRegions()[index];
+    FillThroughRegion(field.fieldPicture, region, field.background);
+    if (invalidate)
+        InvalidateFieldArea(field, region);
+    RedrawBeneath(field, index, beneathAll);
+    set.element(index).lifted = true;
+}
+
+void RedrawBeneath(Field& field, int index, bool beneathAll) {
+    ElementSet& set = *field.elements;
+    const int L = 3 * set.elementSize() / 2;
+    const Rect& A = set.baseRects()[index];
+    const Region& clip = set.fieldRegions()[index];
+    const std::span<const int> zOrder = set.zOrder();
+    for (std::size_t k = zOrder.size(); k-- > 0;) {
+        const int o = zOrder[k];
+        if (o == index || (!beneathAll && set.isSameBlock(o, index)))
+            continue;
+        const Rect& O = set.baseRects()[o];
+        if (O.left > A.left - L && O.right < A.right + L && O.top > A.top - L &&
+            O.bottom < A.bottom + L) {
+            DrawElement(field, o, false, false, &clip);
+        }
+    }
+}
+
+void DrawBlockMembers(Field& field, int index, bool rebuildRegion) {
+    ElementSet& set = *field.elements;
+    if (set.element(index).alone)
+        return;
+    // A copy: a rebuilt region may regroup the block and hand the members a new list.
+    const MemberList members = set.members(index);
+    for (int j : members) {
+        if (j != index)
+            DrawElement(field, j, rebuildRegion, true);
+    }
+}
+
+void RedrawField(Field& field, bool clear, bool playSound, bool renderImages, bool rebuildRegions) {
+    if (clear)
+        FillWithBackground(field.fieldPicture, field.background);
+    if (!field.hasElements()) {
+        field.platform.invalidateAll();
+        field.platform.repaintNow();
+        return;
+    }
+    field.platform.setCursor(CursorShape::Busy);
+    ElementSet& set = *field.elements;
+    const std::uint32_t contour = ContourPixel(field.settings);
+    const std::span<const int> zOrder = set.zOrder();
+    for (std::size_t k = zOrder.size(); k-- > 0;) {
+        const int i = zOrder[k];
+        if (rebuildRegions)
+            RebuildShapeAndRegion(set, i);
+        if (renderImages)
+            RenderElementImage(set.element(i), set, field.pictures, contour);
+        DrawElement(field, i, false, !clear);
+    }
+    if (playSound)
+        field.platform.playSound(Sound::Join);
+    field.platform.invalidateAll();
+    field.platform.setCursor(CursorShape::Arrow);
+}
+
+void FieldPainter::redrawElement(int index) {
+    DrawElement(field_, index, false, true);
+}
+
+}  // namespace tessary

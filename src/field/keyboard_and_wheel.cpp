@@ -1,0 +1,73 @@
+#include "field/keyboard_and_wheel.h"
+
+#include <algorithm>
+
+#include "core/element_set.h"
+#include "field/field.h"
+#include "field/key_state.h"
+#include "field/platform.h"
+#include "field/rotation.h"
+
+namespace tessary {
+namespace {
+
+// Moves the origin on one axis by `amount` back (isForward false) or on, within 0..limit;
+// false when it already was at the end it moves towards.
+bool ScrollAxis(int& scroll, int limit, bool isForward, int amount) {
+    if (isForward ? scroll == limit : scroll == 0)
+        return false;
+    scroll = std::clamp(isForward ? scroll + amount : scroll - amount, 0, limit);
+    return true;
+}
+
+}  // namespace
+
+bool ScrollWithArrowKey(Field& field, ArrowKey key) {
+    if (field.heldElement >= 0)
+        return false;
+    Viewport& v = field.viewport;
+    const int speed = field.settings.keyboardScrollSpeed;
+    bool moved = false;
+    switch (key) {
+        case ArrowKey::Left:
+            moved = ScrollAxis(v.scrollX, v.scrollMaxX, false, speed);
+            break;
+        case ArrowKey::Right:
+            moved = ScrollAxis(v.scrollX, v.scrollMaxX, true, speed);
+            break;
+        case ArrowKey::Up:
+            moved = ScrollAxis(v.scrollY, v.scrollMaxY, false, speed);
+            break;
+        case ArrowKey::Down:
+            moved = ScrollAxis(v.scrollY, v.scrollMaxY, true, speed);
+            break;
+    }
+    if (moved)
+        field.platform.invalidateAll();
+    return moved;
+}
+
+bool HandleWheel(Field& field, int keyState, int delta) {
+    if (keyState & kLeftButton)
+        return false;
+    if (field.settings.wheelRotateElements != 0 && !(keyState & kRightButton) && delta != 0) {
+        if (RotateBlock(field, delta < 0 ? 1 : -1))
+            return true;
+    }
+    if (field.settings.scrollWheel == 0)
+        return true;
+    if (field.heldElement >= 0)
+        return false;
+    if (delta == 0)
+        return true;
+    const int step = field.hasElements() ? field.elements->geometry().W : 0;
+    const bool isHorizontal = keyState == kShiftKey || keyState == kRightButton;
+    Viewport& v = field.viewport;
+    int& scroll = isHorizontal ? v.scrollX : v.scrollY;
+    const int limit = isHorizontal ? v.scrollMaxX : v.scrollMaxY;
+    if (ScrollAxis(scroll, limit, delta < 0, step))
+        field.platform.invalidateAll();
+    return true;
+}
+
+}  // namespace tessary

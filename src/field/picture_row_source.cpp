@@ -1,0 +1,33 @@
+#include "field/picture_row_source.h"
+
+#include <cstring>
+
+#include "field/field.h"
+#include "picture/picture_buffer.h"
+
+namespace tessary {
+
+PictureRowSource::PictureRowSource(const PictureBuffer& picture)
+    : picture_(picture), reader_(picture) {}
+
+void PictureRowSource::read(int x, int y, int count, std::uint32_t* out) const {
+    const std::uint8_t* row = picture_.row(y);
+    const int depth = picture_.bitsPerPixel();
+    if (depth == 24) {
+        const std::uint8_t* p = row + 3 * static_cast<std::size_t>(x);
+        for (int i = 0; i < count; ++i, p += 3)
+            out[i] = std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16;
+        return;
+    }
+    if (depth == 32 && !picture_.hasBitFields()) {
+        std::memcpy(out, row + 4 * static_cast<std::size_t>(x),
+                    static_cast<std::size_t>(count) * sizeof(std::uint32_t));
+        for (int i = 0; i < count; ++i)
+            out[i] &= 0xFFFFFF;
+        return;
+    }
+    for (int i = 0; i < count; ++i)
+        out[i] = PixelOfColourRef(reader_.colourAt(x + i, y));
+}
+
+}  // namespace tessary

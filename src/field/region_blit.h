@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/bitmap32.h"
+#include "core/geometry.h"
+
+namespace tessary {
+
+class Region;
+struct Background;
+
+/// Copies `source`, its top-left corner placed at `at` in `target`, through `clip` (target
+/// coordinates) and, when given, through `extraClip` too. Whatever falls outside either
+/// picture is skipped, so regions may reach negative coordinates.
+void CopyThroughRegion(Bitmap32& target, const Bitmap32& source, Point at, const Region& clip,
+                       const Region* extraClip = nullptr);
+
+/// Fills `target` through `clip` with the background: the texture tiled from the picture's
+/// origin when there is one, else the solid colour. Clipped to the picture.
+void FillThroughRegion(Bitmap32& target, const Region& clip, const Background& background);
+
+/// Fills the whole of `target` with the background, as FillThroughRegion does.
+void FillWithBackground(Bitmap32& target, const Background& background);
+
+}  // namespace tessary

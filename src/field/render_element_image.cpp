@@ -1,0 +1,70 @@
+#include "field/render_element_image.h"
+
+#include <algorithm>
+
+#include "core/element_set.h"
+#include "field/picture_row_source.h"
+#include "picture/picture_buffer.h"
+
+namespace tessary {
+namespace {
+
+// The point of the turned picture that lands on the image rectangle's top-left corner.
+Point SourcePoint(const Element& e, const ElementSet& set) {
+    const OutlineGeometry& g = set.geometry();
+    const int S = g.S, m = (g.cellSize - g.S) / 2;
+    const int row = e.index / set.columns(), col = e.index % set.columns();
+    const int flippedCol = set.columns() - col - 1, flippedRow = set.rows() - row - 1;
+    Point cell;
+    switch (e.rotation) {
+        case 0:
+            cell = {col, row};
+            break;
+        case 1:
+            cell = {row, flippedCol};
+            break;
+        case 2:
+            cell = {flippedCol, flippedRow};
+            break;
+        default:
+            cell = {flippedRow, col};
+            break;
+    }
+    return {cell.x * S - m + e.imageRect.left, cell.y * S - m + e.imageRect.top};
+}
+
+}  // namespace
+
+bool RenderElementImage(Element& element, const ElementSet& set, const RenderSource& pictures,
+                        std::uint32_t contourPixel) {
+    const PictureBuffer* picture = pictures[static_cast<std::size_t>(element.rotation & 3)];
+    if (picture == nullptr || picture->isEmpty())
+        return false;
+    const int W = set.geometry().W;
+    if (element.image.width() != W || element.image.height() != W)
+        element.image = Bitmap32(W, W, contourPixel);
+    else
+        element.image.fill(contourPixel);
+
+    // Bitmap pixel (x, y) of the image rectangle shows picture pixel (x + shift.x, y + shift.y).
+    const Point source = SourcePoint(element, set);
+    const Rect& target = element.imageRect;
+    const Point shift{source.x - target.left, source.y - target.top};
+    const Rect copied{std::max({target.left, -shift.x, 0}), std::max({target.top, -shift.y, 0}),
+                      std::min({target.right, picture->width() - shift.x, W}),
+                      std::min({target.bottom, picture->height() - shift.y, W})};
+    const PictureRowSource reader(*picture);
+    for (int y = std::max(copied.top, element.outline.top());
+         y < std::min(copied.bottom, element.outline.bottom()); ++y) {
+        std::uint32_t* out = element.image.row(y).data();
+        for (const Span& s : element.outline.row(y)) {
+            const int left = std::max(s.left, copied.left);
+            const int right = std::min(s.right, copied.right);
+            if (left < right)
+                reader.read(left + shift.x, y + shift.y, right - left, out + left);
+        }
+    }
+    return true;
+}
+
+}  // namespace tessary

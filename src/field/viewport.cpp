@@ -1,0 +1,102 @@
+#include "field/viewport.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "core/element_set.h"
+#include "field/field.h"
+#include "field/field_drawing.h"
+#include "field/platform.h"
+
+namespace tessary {
+namespace {
+
+int FieldSideFor(int cells, int bitmapSide, int screen, int clientOfFullScreen) {
+    const std::int64_t side = std::int64_t{cells} * bitmapSide + (screen - clientOfFullScreen) + 50;
+    return static_cast<int>(
+        std::clamp<std::int64_t>(side, screen, std::numeric_limits<int>::max()));
+}
+
+// A client area larger than the field would make a limit negative; the origin then stays 0
+// and the uncovered part of the client area shows nothing of the field.
+int ScrollLimit(int fieldSide, int clientSide) {
+    return std::max(0, fieldSide - clientSide);
+}
+
+// The origin on one axis for a new limit, keeping its place relative to the old one.
+void RescaleAxis(int& scroll, int& scrollMax, int newMax) {
+    if (newMax == scrollMax)
+        return;
+    if (scrollMax != 0) {
+        const double q = static_cast<double>(std::int64_t{scroll} * newMax) / scrollMax;
+        scroll = static_cast<int>(q >= 0 ? std::trunc(q + 0.5) : std::trunc(q - 0.5));
+    } else {
+        scroll = 0;
+    }
+    scrollMax = newMax;
+    scroll = std::min(scroll, newMax);
+}
+
+}  // namespace
+
+Point FieldSizeForGrid(const Field& field, int columns, int rows, int bitmapSide) {
+    const Point client = field.platform.fullScreenClientSize();
+    const Viewport& v = field.viewport;
+    return {FieldSideFor(columns, bitmapSide, v.screenWidth, client.x),
+            FieldSideFor(rows, bitmapSide, v.screenHeight, client.y)};
+}
+
+void SetFieldSize(Field& field, int width, int height) {
+    Viewport& v = field.viewport;
+    v.fieldWidth = width;
+    v.fieldHeight = height;
+    field.fieldPicture = Bitmap32();  // the old picture goes before the new one is allocated
+    field.fieldPicture = Bitmap32(width, height);
+    v.scrollMaxX = ScrollLimit(width, v.clientRect.right);
+    v.scrollMaxY = ScrollLimit(height, v.clientRect.bottom);
+    v.scrollX = 0;
+    v.scrollY = 0;
+    RefreshDragRegion(field);
+}
+
+void ChangeClientSize(Field& field, int width, int height) {
+    Viewport& v = field.viewport;
+    v.clientRect = {0, 0, width, height};
+    if (!field.hasElements())
+        return;
+    RescaleAxis(v.scrollX, v.scrollMaxX, ScrollLimit(v.fieldWidth, width));
+    RescaleAxis(v.scrollY, v.scrollMaxY, ScrollLimit(v.fieldHeight, height));
+    RefreshDragRegion(field);
+}
+
+bool ChangeDisplayMode(Field& field, int bitsPerPixel, int width, int height) {
+    Viewport& v = field.viewport;
+    if (width != v.fieldWidth || height != v.fieldHeight) {
+        int fieldWidth = width, fieldHeight = height;
+        if (field.hasElements()) {
+            fieldWidth = std::max(fieldWidth, v.fieldWidth);
+            fieldHeight = std::max(fieldHeight, v.fieldHeight);
+        }
+        SetFieldSize(field, fieldWidth, fieldHeight);
+        RedrawField(field, true, false, false, false);
+    }
+    // The screen size is taken even when the field already had it: the next game's field is
+    // sized from it.
+    v.screenWidth = width;
+    v.screenHeight = height;
+    if (bitsPerPixel == v.screenBitsPerPixel)
+        return false;
+    v.screenBitsPerPixel = bitsPerPixel;
+    return true;
+}
+
+void RefreshDragRegion(Field& field) {
+    if (field.heldElement < 0 || !field.hasElements())
+        return;
+    field.dragRegion = field.elements->fieldRegions()[field.heldElement].translated(
+        -field.viewport.scrollX, -field.viewport.scrollY);
+}
+
+}  // namespace tessary

@@ -1,0 +1,205 @@
+#include "game/create_elements.h"
+
+#include <algorithm>
+#include <functional>
+#include <new>
+#include <vector>
+
+#include "core/assembly_options.h"
+#include "core/cutting_plan.h"
+#include "core/element_set.h"
+#include "core/field_region.h"
+#include "core/game_settings.h"
+#include "core/knob_tables.h"
+#include "core/membership.h"
+#include "core/outline.h"
+#include "field/field.h"
+#include "field/field_drawing.h"
+#include "field/platform.h"
+#include "field/rotation.h"
+#include "field/viewport.h"
+#include "game/game_state.h"
+#include "game/random_permutation.h"
+#include "picture/progress_sink.h"
+
+namespace tessary {
+namespace {
+
+constexpr const char* kCreationCaption = "Создание элементов...";
+
+// Where an element starts: its edge tables as it lies, its rotation, its bitmap's corner.
+struct ElementStart {
+    EdgeTable knobs{};
+    EdgeTable knobShifts{};
+    int rotation = 0;
+    Point topLeft;
+};
+
+// The part of building that differs between a new and a loaded game: the element's shape,
+// image and field region once its tables and place are set.
+using ShapeElement = std::function<void(int index)>;
+
+// The one element-building pass of creation and rebuild: a fresh element set attached to the
+// field, then each element in index order, one progress step each, gets its tables, its
+// place and its shape.
+void BuildElements(GameState& state, Field& field, const GameSettings& settings,
+                   const std::vector<ElementStart>& starts, const ShapeElement& shape) {
+    state.elementsCreated = true;
+    state.gameComplete = false;
+    state.elements = std::make_unique<ElementSet>(
+        state.plan, OutlineGeometry::From(state.plan, settings), AssemblyOptions::From(settings));
+    state.painter = std::make_unique<FieldPainter>(field);
+    AttachToField(state, field);
+
+    ElementSet& set = *state.elements;
+    ProgressScope progress(&field.platform.progress(kCreationCaption), set.elementCount());
+    for (int k = 0; k < set.elementCount(); ++k) {
+        progress.step();
+        Element& e = set.element(k);
+        e.knobs = starts[k].knobs;
+        e.knobShifts = starts[k].knobShifts;
+        e.rotation = starts[k].rotation;
+        set.placeElement(k, starts[k].topLeft);
+        shape(k);
+    }
+}
+
+// The field at least the size of the grid (and of `minimum`), scrolled to its origin.
+void SizeField(Field& field, const CuttingPlan& plan, Point minimum) {
+    const Point size = FieldSizeForGrid(field, plan.columns, plan.rows, plan.bitmapSide);
+    SetFieldSize(field, std::max(size.x, minimum.x), std::max(size.y, minimum.y));
+}
+
+// Runs a build step; when memory runs out the half-built game (and, when asked, the picture)
+// is released.
+CreationResult GuardMemory(GameState& state, Field& field, bool discardPicture,
+                           const std::function<CreationResult()>& build) {
+    try {
+        return build();
+    } catch (const std::bad_alloc&) {
+        ResetGame(state, field, discardPicture);
+        return CreationResult::OutOfMemory;
+    }
+}
+
+CreationResult BuildNewGame(GameState& state, Field& field, const GameSettings& settings) {
+    const CuttingPlan& plan = state.plan;
+    const KnobTables tables =
+        GenerateKnobTables(plan.rows, plan.columns, settings.enableOffset != 0,
+                           settings.rotateElements != 0, state.random, state.seedSource);
+    const std::vector<int> placement =
+        RandomPermutation(plan.elementCount, state.random, state.seedSource);
+    std::vector<ElementStart> starts(plan.elementCount);
+    for (int k = 0; k < plan.elementCount; ++k) {
+        const ElementEdges edges = AssignEdgeTables(tables, k);
+        const int cell = placement[k];
+        const Point topLeft = {cell % plan.columns * plan.bitmapSide,
+                               cell / plan.columns * plan.bitmapSide};
+        starts[k] = {edges.knobs, edges.knobShifts, 0, topLeft};
+    }
+    // Every element is shaped through its initial turn, a turn of 0 included, which also
+    // renders its image and builds its field region.
+    BuildElements(state, field, settings, starts,
+                  [&](int k) { ReorientElement(field, k, tables.turns[k]); });
+    SizeField(field, plan, {0, 0});
+    RedrawField(field, true, true, false, false);
+    state.clock.start(0);
+    return CreationResult::Created;
+}
+
+// Links and blocks as stored; false when a block contradicts an earlier element's.
+bool RestoreBlocks(ElementSet& set, const StoredGame& stored) {
+    std::vector<std::int32_t> flags(set.elementCount(), 0);
+    for (int k = 0; k < set.elementCount(); ++k) {
+        Element& e = set.element(k);
+        const StoredElement& s = stored.elements[k];
+        e.links = s.links;
+        e.alone = !e.hasAnyLink();
+        e.enclosed = e.hasAllLinks();
+        for (int j : s.members)
+            flags[j] = 1;
+        const bool isRestored = RestoreMemberFlags(set, k, flags);
+        for (int j : s.members)
+            flags[j] = 0;
+        if (!isRestored)
+            return false;
+    }
+    return true;
+}
+
+CreationResult BuildStoredGame(GameState& state, Field& field, GameSettings& settings,
+                               const StoredGame& stored) {
+    const CuttingPlan& plan = state.plan;
+    std::vector<ElementStart> starts(plan.elementCount);
+    for (int k = 0; k < plan.elementCount; ++k) {
+        const StoredElement& s = stored.elements[k];
+        const Rect& base = stored.baseRects[k];
+        starts[k] = {s.knobs,
+                     s.knobShifts,
+                     s.rotation,
+                     {base.left - plan.cellMargin, base.top - plan.cellMargin}};
+    }
+    BuildElements(state, field, settings, starts, [&](int k) {
+        // Shape only: the turned pictures may not exist yet, FinishLoadedGame renders.
+        ElementSet& set = *state.elements;
+        Element& e = set.element(k);
+        static_cast<ElementOutlines&>(e) = BuildOutline(e.knobs, e.knobShifts, set.geometry());
+        e.imageRect = ComputeImageRect(e.knobs, set.geometry());
+        e.image = Bitmap32(plan.bitmapSide, plan.bitmapSide);
+    });
+    ElementSet& set = *state.elements;
+    if (!RestoreBlocks(set, stored)) {
+        ResetGame(state, field, true);
+        return CreationResult::Refused;
+    }
+    std::copy(stored.zOrder.begin(), stored.zOrder.end(), set.zOrder().begin());
+    for (int k = 0; k < set.elementCount(); ++k)
+        BuildFieldRegion(set, k);
+    SizeField(field, plan, stored.fieldSize);
+    // Until the finish renders the images the field shows no elements and takes no input.
+    field.elements = nullptr;
+    field.pictures = RenderSource();
+    state.clock.reset(stored.elapsedSeconds);
+    return CreationResult::Created;
+}
+
+}  // namespace
+
+CreationResult CreateElements(GameState& state, Field& field, GameSettings& settings) {
+    if (!state.pictureLoaded || !state.pictureCut || state.picture.isEmpty())
+        return CreationResult::Refused;
+    CuttingPlan plan = state.plan;
+    if (!DerivePlan(plan, settings))
+        return CreationResult::Refused;
+    ResetGame(state, field, false);
+    state.plan = plan;
+    if (settings.rotateElements == 0)
+        state.turned = TurnedPictures();  // left from an earlier cut; nothing turns now
+    return GuardMemory(state, field, false, [&] { return BuildNewGame(state, field, settings); });
+}
+
+CreationResult BuildLoadedGame(GameState& state, Field& field, GameSettings& settings,
+                               const StoredGame& stored) {
+    CuttingPlan plan = state.plan;
+    if (!DerivePlan(plan, settings) || !IsPlayableStoredGame(stored, plan.elementCount)) {
+        ResetGame(state, field, true);
+        return CreationResult::Refused;
+    }
+    ResetGame(state, field, false);
+    state.plan = plan;
+    return GuardMemory(state, field, true,
+                       [&] { return BuildStoredGame(state, field, settings, stored); });
+}
+
+CreationResult FinishLoadedGame(GameState& state, Field& field) {
+    if (!state.elements)
+        return CreationResult::Refused;
+    return GuardMemory(state, field, true, [&] {
+        AttachToField(state, field);
+        RedrawField(field, true, true, true, false);
+        state.clock.start(state.clock.elapsedSeconds());
+        return CreationResult::Created;
+    });
+}
+
+}  // namespace tessary

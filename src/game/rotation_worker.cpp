@@ -1,0 +1,97 @@
+#include "game/rotation_worker.h"
+
+#include <exception>
+
+#include "core/game_settings.h"
+#include "field/field.h"
+#include "field/platform.h"
+#include "game/create_elements.h"
+#include "game/game_state.h"
+#include "picture/rotate_picture.h"
+
+namespace tessary {
+namespace {
+
+WorkerOutcome OutcomeOf(CreationResult result, WorkerOutcome success) {
+    switch (result) {
+        case CreationResult::Created:
+            return success;
+        case CreationResult::OutOfMemory:
+            return WorkerOutcome::OutOfMemory;
+        case CreationResult::Refused:
+            break;
+    }
+    return WorkerOutcome::Refused;
+}
+
+// The worker's rotation; failures of any kind count as a failed rotation.
+bool RotateNoThrow(const PictureBuffer& picture, TurnedPictures& turned) {
+    try {
+        return BuildRotatedPictures(picture, turned);
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace
+
+RotationWorker::~RotationWorker() {
+    if (thread_.joinable())
+        thread_.join();
+}
+
+bool RotationWorker::start(GameState& state, Field& field, GameSettings& settings, Report report) {
+    if (state.workerBusy || !reap())
+        return false;
+    state.workerBusy = true;
+    Platform& platform = field.platform;
+    const Point pointer = platform.pointerPosition();
+    platform.setCursor(CursorShape::Busy);
+    const Point nudged = {pointer.x + 1, pointer.y + 1};
+    platform.movePointer(nudged);
+    isRunning_ = true;
+    try {
+        thread_ =
+            std::thread([this, &state, &field, &settings, nudged, report = std::move(report)] {
+                run(state, field, settings, nudged, report);
+            });
+    } catch (const std::exception&) {  // no thread: system_error or bad_alloc
+        isRunning_ = false;
+        platform.setCursor(CursorShape::Arrow);
+        state.workerBusy = false;
+        return false;
+    }
+    return true;
+}
+
+bool RotationWorker::reap() {
+    if (!thread_.joinable())
+        return true;
+    if (isRunning_)
+        return false;
+    // Past its last act the thread only returns, so the join cannot wait on a hand-over.
+    thread_.join();
+    return true;
+}
+
+void RotationWorker::run(GameState& state, Field& field, GameSettings& settings, Point nudged,
+                         const Report& report) {
+    const bool isRotated = RotateNoThrow(state.picture, state.turned);
+    Platform& platform = field.platform;
+    platform.runOnMainThread([&] {
+        WorkerOutcome outcome = WorkerOutcome::RotationFailed;
+        if (!isRotated)
+            state.turned = TurnedPictures();  // no half set of turned copies stays behind
+        else if (state.createAfterRotation)
+            outcome = OutcomeOf(CreateElements(state, field, settings), WorkerOutcome::Created);
+        else
+            outcome = OutcomeOf(FinishLoadedGame(state, field), WorkerOutcome::Finished);
+        platform.setCursor(CursorShape::Arrow);
+        platform.movePointer(nudged);
+        report(outcome);
+    });
+    isRunning_ = false;
+    state.workerBusy = false;  // the last act: once the window sees it clear, reap() joins
+}
+
+}  // namespace tessary

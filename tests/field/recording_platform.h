@@ -1,0 +1,54 @@
+#pragma once
+
+#include <vector>
+
+#include "core/region.h"
+#include "field/platform.h"
+#include "picture/progress_sink.h"
+
+namespace tessary {
+
+/// A Platform that records what the engine asks of the window.
+class RecordingPlatform : public Platform {
+public:
+    void invalidate(const Region& clientRegion) override { invalidated |= clientRegion; }
+    void invalidateAll() override { ++wholeInvalidations; }
+    void repaintNow() override { ++repaints; }
+    void setCursor(CursorShape shape) override { cursors.push_back(shape); }
+    void captureMouse(bool capture) override { isMouseCaptured = capture; }
+    Point pointerPosition() const override { return pointer; }
+    void movePointer(Point client) override { pointer = client; }
+    void playSound(Sound sound) override { sounds.push_back(sound); }
+    ProgressSink& progress(const char*) override { return progressSink_; }
+    void runOnMainThread(const std::function<void()>& task) override { task(); }
+    Point fullScreenClientSize() const override { return fullScreenClient; }
+
+    /// Forgets what was recorded so far.
+    void clearRecords() {
+        invalidated = Region();
+        wholeInvalidations = 0;
+        repaints = 0;
+        cursors.clear();
+        sounds.clear();
+    }
+
+    Region invalidated;  // union of every invalidated region, client coordinates
+    int wholeInvalidations = 0;
+    int repaints = 0;
+    std::vector<CursorShape> cursors;
+    std::vector<Sound> sounds;
+    bool isMouseCaptured = false;
+    Point pointer;
+    Point fullScreenClient{1016, 722};
+
+private:
+    class NullProgress : public ProgressSink {
+    public:
+        void begin(int) override {}
+        void step() override {}
+        void end() override {}
+    };
+    NullProgress progressSink_;
+};
+
+}  // namespace tessary
