@@ -1,12 +1,10 @@
 #include "core/settings_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <array>
-#include <cerrno>
 #include <cstdint>
 #include <fstream>
+
+#include "core/file_replace.h"
 
 namespace tessary {
 
@@ -116,41 +114,6 @@ private:
 
     std::istream& in_;
 };
-
-// Writes all of bytes to fd, resuming after interruptions and partial writes.
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
-
-// Replaces the file at path with bytes through a complete temporary copy beside it, so that the
-// file is at every moment either the old one or the new one.
-bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes) {
-    // The process id keeps two running copies of the program off each other's temporary file.
-    std::filesystem::path temporary = path;
-    temporary += "." + std::to_string(::getpid()) + ".tmp";
-    const int fd =
-        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (fd < 0) {
-        return false;
-    }
-    bool isWritten = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    isWritten = ::close(fd) == 0 && isWritten;
-    if (isWritten && ::rename(temporary.c_str(), path.c_str()) == 0) {
-        return true;
-    }
-    ::unlink(temporary.c_str());
-    return false;
-}
 
 }  // namespace
 

@@ -1,0 +1,115 @@
+#include "persist/load_game.h"
+
+#include <fstream>
+#include <new>
+
+#include "core/game_settings.h"
+#include "field/field.h"
+#include "game/create_elements.h"
+#include "game/game_state.h"
+#include "persist/saved_game_reader.h"
+#include "persist/saved_game_store.h"
+#include "picture/bmp_reader.h"
+#include "picture/rotate_picture.h"
+
+namespace tessary {
+
+namespace {
+
+LoadOutcome OutcomeOf(CreationResult result) {
+    switch (result) {
+        case CreationResult::Created:
+            return LoadOutcome::Loaded;
+        case CreationResult::OutOfMemory:
+            return LoadOutcome::OutOfMemory;
+        case CreationResult::Refused:
+            break;
+    }
+    return LoadOutcome::Damaged;
+}
+
+// The picture of a saved game is the cut picture: the grid's exact size.
+bool FitsPicture(const SavedGameHeader& header, const PictureBuffer& picture) {
+    return picture.width() == header.columns * header.elementSize &&
+           picture.height() == header.rows * header.elementSize;
+}
+
+// Turns the picture and finishes the rebuilt game: on the worker when one starts, else here.
+LoadOutcome Finish(GameState& state, Field& field, GameSettings& settings, RotationWorker& worker,
+                   RotationWorker::Report report) {
+    if (settings.rotateElements == 0) {
+        return OutcomeOf(FinishLoadedGame(state, field));
+    }
+    state.createAfterRotation = false;
+    if (worker.start(state, field, settings, std::move(report))) {
+        return LoadOutcome::Rotating;
+    }
+    if (!BuildRotatedPictures(state.picture, state.turned)) {
+        ResetGame(state, field, true);
+        return LoadOutcome::OutOfMemory;
+    }
+    return OutcomeOf(FinishLoadedGame(state, field));
+}
+
+LoadGameResult Load(GameState& state, Field& field, GameSettings& settings, RotationWorker& worker,
+                    RotationWorker::Report report, std::string_view folder, std::string_view name) {
+    if (!state.canChangeGame()) {
+        return {LoadOutcome::Busy, {}};
+    }
+    ResetGame(state, field, true);
+    state.pictureName = std::string(name);
+
+    // A name that could lead out of the folder names no saved game.
+    const std::string picturePath = SavedPicturePath(folder, name);
+    if (SavedGameNameProblem(name) != nullptr) {
+        return {LoadOutcome::PictureUnreadable, picturePath};
+    }
+    LoadResult picture = LoadBmpFile(picturePath);
+    if (!picture.isLoaded()) {
+        return {picture.isOutOfMemory ? LoadOutcome::OutOfMemory : LoadOutcome::PictureUnreadable,
+                picturePath};
+    }
+    state.picture = std::move(picture.picture);
+    state.pictureLoaded = true;
+    state.pictureCut = false;
+    state.gameComplete = false;
+    state.plan.pictureWidth = state.picture.width();
+    state.plan.pictureHeight = state.picture.height();
+
+    const std::string gamePath = SavedGamePath(folder, name);
+    std::ifstream in(gamePath, std::ios::binary);
+    if (!in.is_open()) {
+        return {LoadOutcome::GameFileMissing, gamePath};
+    }
+    const SavedGameReadResult read = ReadSavedGame(in);
+    in.close();
+    if (!read.isRead() || !FitsPicture(read.game.header, state.picture)) {
+        ResetGame(state, field, true);
+        return {read.status == SavedGameStatus::UnknownFormat ? LoadOutcome::UnknownFormat
+                                                              : LoadOutcome::Damaged,
+                gamePath};
+    }
+
+    RestoreSavedGameSettings(read.game.header, state.plan, settings);
+    state.pictureCut = true;
+    const LoadOutcome built = OutcomeOf(BuildLoadedGame(state, field, settings, read.game.stored));
+    if (built != LoadOutcome::Loaded) {
+        return {built, gamePath};
+    }
+    return {Finish(state, field, settings, worker, std::move(report)), gamePath};
+}
+
+}  // namespace
+
+LoadGameResult LoadSavedGame(GameState& state, Field& field, GameSettings& settings,
+                             RotationWorker& worker, RotationWorker::Report report,
+                             std::string_view folder, std::string_view name) {
+    try {
+        return Load(state, field, settings, worker, std::move(report), folder, name);
+    } catch (const std::bad_alloc&) {
+        ResetGame(state, field, true);
+        return {LoadOutcome::OutOfMemory, {}};
+    }
+}
+
+}  // namespace tessary

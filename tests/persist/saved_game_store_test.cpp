@@ -1,0 +1,94 @@
+#include "persist/saved_game_store.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "persist/persist_messages.h"
+#include "temp_folder.h"
+
+namespace tessary {
+namespace {
+
+using testing::TempFolder;
+
+TEST(SavedGameStoreTest, PathsAddTheSeparatorOnlyWhenMissing) {
+    EXPECT_EQ(SavedGamePath("/opt/tessary/save", "Лес"), "/opt/tessary/save/Лес.tsy");
+    EXPECT_EQ(SavedGamePath("/opt/tessary/save/", "a"), "/opt/tessary/save/a.tsy");
+    EXPECT_EQ(SavedPicturePath("/opt/tessary/save", "a b"), "/opt/tessary/save/a b.bmp");
+    EXPECT_EQ(SavedGamePath("/opt/tessary/save", ""), "");
+    EXPECT_TRUE(SavedGamesFolder().ends_with("/save"));
+}
+
+struct NameRow {
+    const char* name;
+    std::string_view text;
+    const char* problem;
+};
+
+void PrintTo(const NameRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class SavedGameNameTest : public ::testing::TestWithParam<NameRow> {};
+
+TEST_P(SavedGameNameTest, GivesTheDialogsText) {
+    const char* problem = SavedGameNameProblem(GetParam().text);
+    if (GetParam().problem == nullptr) {
+        EXPECT_EQ(problem, nullptr);
+    } else {
+        ASSERT_NE(problem, nullptr);
+        EXPECT_STREQ(problem, GetParam().problem);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, SavedGameNameTest,
+                         ::testing::Values(NameRow{"plain", "Лесное озеро", nullptr},
+                                           NameRow{"dots_inside", "v1.2...", nullptr},
+                                           NameRow{"three_dots", "...", nullptr},
+                                           NameRow{"empty", "", kEmptyNameMessage},
+                                           NameRow{"slash", "../settings", kSeparatorInNameMessage},
+                                           NameRow{"backslash", "a\\b", kSeparatorInNameMessage},
+                                           NameRow{"nul", std::string_view("a\0b", 3),
+                                                   kNulInNameMessage},
+                                           NameRow{"dot", ".", kDotNameMessage},
+                                           NameRow{"dot_dot", "..", kDotNameMessage}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SavedGameStoreTest, ListsGameFilesByName) {
+    TempFolder folder;
+    for (const char* file :
+         {"b.tsy", "a.tsy", "a.bmp", "c.TSY", "d.tsy.123.tmp", ".tsy", "no picture.tsy", "x.txt"}) {
+        folder.write(file, {1});
+    }
+    std::filesystem::create_directory(folder.path("dir.tsy"));
+    const std::string root = folder.path("").string();
+    EXPECT_EQ(ListSavedGames(root), (std::vector<std::string>{"a", "b", "no picture"}));
+    EXPECT_TRUE(ListSavedGames(folder.path("missing").string()).empty());
+}
+
+TEST(SavedGameStoreTest, DeleteRemovesEveryFileOfTheNameOnly) {
+    TempFolder folder;
+    for (const char* file : {"g.tsy", "g.bmp", "g.jpg", "h.tsy", "h.bmp"}) {
+        folder.write(file, {1});
+    }
+    const std::string root = folder.path("").string();
+    EXPECT_TRUE(DeleteSavedGame(root, "g").empty());
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"h.bmp", "h.tsy"}));
+    EXPECT_TRUE(DeleteSavedGame(root, "g").empty());  // missing files are no error
+    EXPECT_TRUE(DeleteSavedGame(root, "..").empty());
+    EXPECT_EQ(folder.names().size(), 2u);
+}
+
+TEST(SavedGameStoreTest, DeleteNamesTheFilesItCouldNotRemove) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder.path("g.bmp"));
+    folder.write(std::filesystem::path("g.bmp/inside").string(), {1});
+    folder.write("g.tsy", {1});
+    const std::string root = folder.path("").string();
+    EXPECT_EQ(DeleteSavedGame(root, "g"), std::vector<std::string>{"g.bmp"});
+    EXPECT_FALSE(std::filesystem::exists(folder.path("g.tsy")));
+}
+
+}  // namespace
+}  // namespace tessary
