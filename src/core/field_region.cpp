@@ -19,9 +19,9 @@ int LinkedSideFlags(const Element& e) {
     return flags;
 }
 
-}  // namespace
-
-void RecomputeFieldRegion(ElementSet& set, int index) {
+// The field region for the element's links. `isShapeCurrent` skips rebuilding the shape where
+// the rules rebuild it, for callers that have just built it from the same tables.
+void FieldRegionForLinks(ElementSet& set, int index, bool isShapeCurrent) {
     Element& e = set.element(index);
     Region& region = set.fieldRegions()[index];
     const int x = e.fieldRect.left, y = e.fieldRect.top;
@@ -29,7 +29,8 @@ void RecomputeFieldRegion(ElementSet& set, int index) {
     if (!e.hasAnyLink()) {
         e.alone = true;
         set.separateFromBlock(index);
-        RebuildShape(set, e);
+        if (!isShapeCurrent)
+            RebuildShape(set, e);
         region = e.raisedOutline.translated(x, y);
         return;
     }
@@ -37,7 +38,8 @@ void RecomputeFieldRegion(ElementSet& set, int index) {
         return;
     if (e.hasAllLinks()) {
         e.enclosed = true;
-        RebuildShape(set, e);
+        if (!isShapeCurrent)
+            RebuildShape(set, e);
         region = e.outline.translated(x, y);
         return;
     }
@@ -45,10 +47,16 @@ void RecomputeFieldRegion(ElementSet& set, int index) {
     region.offset(x, y);
 }
 
+}  // namespace
+
+void RecomputeFieldRegion(ElementSet& set, int index) {
+    FieldRegionForLinks(set, index, false);
+}
+
 void BuildFieldRegion(ElementSet& set, int index) {
     set.fieldRegions()[index] = Region();
     if (set.options().enable3DElements) {
-        RecomputeFieldRegion(set, index);
+        FieldRegionForLinks(set, index, true);
         return;
     }
     const Element& e = set.element(index);

@@ -14,6 +14,8 @@ void RecomputeFieldRegion(ElementSet& set, int index);
 
 /// Builds the element's field region from nothing: with 3D elements on as after a change of
 /// links, with them off the raised outline (equal to the outline) at the element's position.
+/// The element's outlines must be those of its current tables and geometry (every caller has
+/// just built them), so they are used as they are, not built again.
 void BuildFieldRegion(ElementSet& set, int index);
 
 }  // namespace tessary

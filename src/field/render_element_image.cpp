@@ -42,9 +42,7 @@ bool RenderElementImage(Element& element, const ElementSet& set, const RenderSou
         return false;
     const int W = set.geometry().W;
     if (element.image.width() != W || element.image.height() != W)
-        element.image = Bitmap32(W, W, contourPixel);
-    else
-        element.image.fill(contourPixel);
+        element.image = Bitmap32::Uninitialised(W, W);  // every pixel is written below
 
     // Bitmap pixel (x, y) of the image rectangle shows picture pixel (x + shift.x, y + shift.y).
     const Point source = SourcePoint(element, set);
@@ -53,16 +51,26 @@ bool RenderElementImage(Element& element, const ElementSet& set, const RenderSou
     const Rect copied{std::max({target.left, -shift.x, 0}), std::max({target.top, -shift.y, 0}),
                       std::min({target.right, picture->width() - shift.x, W}),
                       std::min({target.bottom, picture->height() - shift.y, W})};
+    const int firstCopied = std::max(copied.top, element.outline.top());
+    const int endCopied = std::min(copied.bottom, element.outline.bottom());
     const PictureRowSource reader(*picture);
-    for (int y = std::max(copied.top, element.outline.top());
-         y < std::min(copied.bottom, element.outline.bottom()); ++y) {
+    // Row by row, each pixel written once: the picture through the outline's spans (sorted and
+    // disjoint), the contour colour around them.
+    for (int y = 0; y < W; ++y) {
         std::uint32_t* out = element.image.row(y).data();
-        for (const Span& s : element.outline.row(y)) {
-            const int left = std::max(s.left, copied.left);
-            const int right = std::min(s.right, copied.right);
-            if (left < right)
+        int done = 0;
+        if (y >= firstCopied && y < endCopied) {
+            for (const Span& s : element.outline.row(y)) {
+                const int left = std::max(s.left, copied.left);
+                const int right = std::min(s.right, copied.right);
+                if (left >= right)
+                    continue;
+                std::fill(out + done, out + left, contourPixel);
                 reader.read(left + shift.x, y + shift.y, right - left, out + left);
+                done = right;
+            }
         }
+        std::fill(out + done, out + W, contourPixel);
     }
     return true;
 }

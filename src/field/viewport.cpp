@@ -52,8 +52,12 @@ void SetFieldSize(Field& field, int width, int height) {
     Viewport& v = field.viewport;
     v.fieldWidth = width;
     v.fieldHeight = height;
-    field.fieldPicture = Bitmap32();  // the old picture goes before the new one is allocated
-    field.fieldPicture = Bitmap32(width, height);
+    // The caller paints every pixel, so a picture of the same size is kept as it is and a new
+    // one is not cleared; the old picture goes before the new one is allocated.
+    if (field.fieldPicture.width() != width || field.fieldPicture.height() != height) {
+        field.fieldPicture = Bitmap32();
+        field.fieldPicture = Bitmap32::Uninitialised(width, height);
+    }
     v.scrollMaxX = ScrollLimit(width, v.clientRect.right);
     v.scrollMaxY = ScrollLimit(height, v.clientRect.bottom);
     v.scrollX = 0;

@@ -156,6 +156,8 @@ CreationResult BuildStoredGame(GameState& state, Field& field, GameSettings& set
     for (int k = 0; k < set.elementCount(); ++k)
         BuildFieldRegion(set, k);
     SizeField(field, plan, stored.fieldSize);
+    // SetFieldSize leaves the picture unpainted: black until the finish draws the field.
+    field.fieldPicture.fill(0);
     // Until the finish renders the images the field shows no elements and takes no input.
     field.elements = nullptr;
     field.pictures = RenderSource();
