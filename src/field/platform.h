@@ -13,7 +13,7 @@ class ProgressSink;
 enum class Sound { Join, Rotation, Capture, Completion };
 
 /// Cursors the engine shows in its special modes.
-enum class CursorShape { Arrow, Busy, Hidden, Capture, Hint };
+enum class CursorShape { Arrow, Busy, Hidden, Capture, Hint, NoHint };
 
 /// What the engine needs from the window system. The main window implements it; tests record
 /// the calls. Every call is made on the main thread, except runOnMainThread.
