@@ -7,7 +7,4 @@ cd "$(dirname "$0")"
 cmake --preset default >/dev/null
 cmake --build --preset default
 
-if [ -x build/src/tessary ]; then
-  exec build/src/tessary "$@"
-fi
-echo "The game window is not built yet: the engine libraries and their tests are."
+exec build/src/tessary "$@"

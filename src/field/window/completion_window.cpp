@@ -1,0 +1,65 @@
+#include "field/window/completion_window.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+#include "field/window/game_assets.h"
+
+namespace tessary {
+
+CompletionWindow::CompletionWindow(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      picture_(AssetPath(QStringLiteral("completion.png"))) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFixedSize(picture_.isNull() ? QSize(160, 160) : picture_.size());
+    shown_.start();
+    if (parent != nullptr)
+        move(parent->geometry().center() - rect().center());
+}
+
+void CompletionWindow::paintEvent(QPaintEvent*) {
+    QPainter(this).drawImage(0, 0, picture_);
+}
+
+void CompletionWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    shown_.start();
+    grabMouse();
+}
+
+void CompletionWindow::hideEvent(QHideEvent* event) {
+    releaseMouse();
+    QDialog::hideEvent(event);
+}
+
+void CompletionWindow::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+        requestClose();
+}
+
+void CompletionWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Control)
+        requestClose();
+}
+
+void CompletionWindow::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && isVisible())
+        requestClose();
+}
+
+void CompletionWindow::requestClose() {
+    const qint64 left = kMinimumMilliseconds - shown_.elapsed();
+    if (left <= 0) {
+        accept();
+        return;
+    }
+    if (isClosePending_)
+        return;
+    isClosePending_ = true;
+    QTimer::singleShot(static_cast<int>(left), this, [this] { accept(); });
+}
+
+}  // namespace tessary

@@ -1,0 +1,268 @@
+#include "field/window/field_view.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QWheelEvent>
+
+#include <chrono>
+
+#include "core/element_set.h"
+#include "field/dragging.h"
+#include "field/edge_scroll.h"
+#include "field/field.h"
+#include "field/key_state.h"
+#include "field/keyboard_and_wheel.h"
+#include "field/rotation.h"
+#include "field/viewport.h"
+#include "field/window/game_assets.h"
+#include "game/apply_join_reaction.h"
+#include "game/game_state.h"
+
+namespace tessary {
+namespace {
+
+constexpr int kWheelNotch = 120;
+
+std::int64_t SteadyMilliseconds() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+}  // namespace
+
+QRegion QRegionOf(const Region& region) {
+    QList<QRect> rects;
+    rects.reserve(static_cast<qsizetype>(region.spanCount()));
+    region.forEachSpan(
+        [&](int y, const Span& s) { rects.append(QRect(s.left, y, s.right - s.left, 1)); });
+    QRegion result;
+    result.setRects(rects.constData(), static_cast<int>(rects.size()));
+    return result;
+}
+
+int KeyStateOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    int state = 0;
+    if (buttons & Qt::LeftButton)
+        state |= kLeftButton;
+    if (buttons & Qt::RightButton)
+        state |= kRightButton;
+    if (buttons & Qt::MiddleButton)
+        state |= kMiddleButton;
+    if (modifiers & Qt::ShiftModifier)
+        state |= kShiftKey;
+    if (modifiers & Qt::ControlModifier)
+        state |= kControlKey;
+    return state;
+}
+
+FieldView::FieldView(Field& field, GameState& game, QWidget* parent)
+    : QWidget(parent), field_(field), game_(game) {
+    setAttribute(Qt::WA_OpaquePaintEvent);  // the field picture covers every pixel
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double rate = screen != nullptr && screen->refreshRate() > 1 ? screen->refreshRate() : 60;
+    edgeScrollTimer_.setInterval(static_cast<int>(1000 / rate));
+    connect(&edgeScrollTimer_, &QTimer::timeout, this, [this] { edgeScrollTick(); });
+}
+
+void FieldView::movePointer(Point client) {
+    pointer_ = client;
+    QCursor::setPos(mapToGlobal(QPoint(client.x, client.y)));
+}
+
+void FieldView::showCursor(CursorShape shape) {
+    switch (shape) {
+        case CursorShape::Arrow:
+            unsetCursor();
+            return;
+        case CursorShape::Busy:
+            setCursor(AssetCursor(QStringLiteral("cursors/busy.png"), 16, 16));
+            return;
+        case CursorShape::Hidden:
+            setCursor(Qt::BlankCursor);
+            return;
+        case CursorShape::Capture:
+            setCursor(AssetCursor(QStringLiteral("cursors/capture.png"), 15, 15));
+            return;
+        case CursorShape::Hint:
+        case CursorShape::NoHint:
+            setCursor(AssetCursor(shape == CursorShape::Hint
+                                      ? QStringLiteral("cursors/hint.png")
+                                      : QStringLiteral("cursors/no_hint.png"),
+                                  11, 2));
+            QTimer::singleShot(kHintCursorMilliseconds + 1, this, [this] { endHintCursor(); });
+            return;
+    }
+}
+
+void FieldView::endHintCursor() {
+    if (hint_.isHintCursorShown && !IsHintCursorDue(hint_, SteadyMilliseconds()) &&
+        !game_.workerBusy)
+        unsetCursor();
+}
+
+void FieldView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const Viewport& v = field_.viewport;
+    QRegion clip = event->region();
+    const QRect fieldInClient(-v.scrollX, -v.scrollY, field_.fieldPicture.width(),
+                              field_.fieldPicture.height());
+    const QRegion beyond = clip - fieldInClient;
+    if (!beyond.isEmpty()) {
+        painter.setClipRegion(beyond);
+        painter.fillRect(rect(), Qt::black);
+    }
+    if (field_.heldElement >= 0 && field_.hasElements()) {
+        const QRegion drag = QRegionOf(field_.dragRegion);
+        const Element& held = field_.elements->element(field_.heldElement);
+        painter.setClipRegion(drag & clip);
+        painter.drawImage(QPoint(held.fieldRect.left - v.scrollX, held.fieldRect.top - v.scrollY),
+                          ImageOver(held.image));
+        clip -= drag;
+    }
+    painter.setClipRegion(clip);
+    const QImage picture = ImageOver(field_.fieldPicture);
+    for (const QRect& r : clip)
+        painter.drawImage(r.topLeft(), picture, r.translated(v.scrollX, v.scrollY));
+    if (isCaptionFramesDue_)
+        paintCaptionFrames(painter);
+}
+
+void FieldView::showCaptionFramesOnce() {
+    isCaptionFramesDue_ = true;
+    repaint();
+}
+
+void FieldView::paintCaptionFrames(QPainter& painter) {
+    isCaptionFramesDue_ = false;
+    painter.setClipping(false);
+    const int side = style()->pixelMetric(QStyle::PM_TitleBarButtonSize);
+    QStyleOptionButton button;
+    button.initFrom(this);
+    button.state = QStyle::State_Enabled | QStyle::State_Raised;
+    button.rect = QRect(0, 0, side, side);
+    style()->drawControl(QStyle::CE_PushButtonBevel, &button, &painter, this);
+    button.rect = QRect(side + 1, 0, side, side);
+    button.icon = style()->standardIcon(QStyle::SP_TitleBarCloseButton);
+    button.iconSize = QSize(side - 4, side - 4);
+    style()->drawControl(QStyle::CE_PushButton, &button, &painter, this);
+}
+
+void FieldView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    ChangeClientSize(field_, width(), height());
+    if (field_.heldElement >= 0)
+        RefreshDragRegion(field_);
+}
+
+void FieldView::track(QPointF position) {
+    pointer_ = {static_cast<int>(position.x()), static_cast<int>(position.y())};
+}
+
+void FieldView::mousePressEvent(QMouseEvent* event) {
+    track(event->position());
+    edgeScrollTimer_.stop();
+    if (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton)
+        PickElement(field_, KeyStateOf(event->buttons(), event->modifiers()));
+}
+
+void FieldView::mouseMoveEvent(QMouseEvent* event) {
+    track(event->position());
+    const int keyState = KeyStateOf(event->buttons(), event->modifiers());
+    const Point scroll{field_.viewport.scrollX, field_.viewport.scrollY};
+    const JoinReaction reaction =
+        ApplyJoinReaction(game_, DragStep(field_, keyState, pointer_, game_.gameComplete));
+    if (reaction != JoinReaction::Nothing && onJoinReaction)
+        onJoinReaction(reaction);
+    const bool hasScrolled = scroll != Point{field_.viewport.scrollX, field_.viewport.scrollY};
+    if (hasScrolled && keyState == 0) {
+        edgeKeyState_ = keyState;
+        edgeScrollTimer_.start();
+    } else if (!hasScrolled) {
+        edgeScrollTimer_.stop();
+    }
+}
+
+void FieldView::edgeScrollTick() {
+    // The pointer has rested since the last step: keep scrolling towards its strip.
+    if (QGuiApplication::mouseButtons() != Qt::NoButton ||
+        !EdgeScrollStep(field_, edgeKeyState_, pointer_))
+        edgeScrollTimer_.stop();
+}
+
+void FieldView::mouseReleaseEvent(QMouseEvent* event) {
+    track(event->position());
+    if (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton)
+        ReleaseElement(field_);
+}
+
+void FieldView::mouseDoubleClickEvent(QMouseEvent* event) {
+    track(event->position());
+    if (field_.settings.rotateElements == 0)
+        return;
+    const int keyState = KeyStateOf(event->buttons(), event->modifiers());
+    if (event->button() == Qt::RightButton) {
+        if (keyState == kRightButton)
+            RotateBlock(field_, +1);
+        else
+            RotateSingle(field_, +1);
+    } else if (event->button() == Qt::LeftButton) {
+        if (keyState == kLeftButton)
+            RotateBlock(field_, -1);
+        else
+            RotateSingle(field_, -1);
+    }
+}
+
+void FieldView::wheelEvent(QWheelEvent* event) {
+    track(event->position());
+    const QPoint angle = event->angleDelta();
+    wheelRemainder_ += angle.y() != 0 ? angle.y() : angle.x();
+    const int keyState = KeyStateOf(event->buttons(), event->modifiers());
+    // A high-resolution wheel or a touchpad sends small deltas: one step per full notch.
+    while (wheelRemainder_ >= kWheelNotch || wheelRemainder_ <= -kWheelNotch) {
+        const int notch = wheelRemainder_ > 0 ? kWheelNotch : -kWheelNotch;
+        wheelRemainder_ -= notch;
+        HandleWheel(field_, keyState, notch);
+    }
+    event->accept();
+}
+
+void FieldView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+            ScrollWithArrowKey(field_, ArrowKey::Left);
+            return;
+        case Qt::Key_Right:
+            ScrollWithArrowKey(field_, ArrowKey::Right);
+            return;
+        case Qt::Key_Up:
+            ScrollWithArrowKey(field_, ArrowKey::Up);
+            return;
+        case Qt::Key_Down:
+            ScrollWithArrowKey(field_, ArrowKey::Down);
+            return;
+        case Qt::Key_Space:
+            if (onSpaceKey)
+                onSpaceKey();
+            return;
+        case Qt::Key_H:
+            if (game_.elementsCreated && field_.heldElement < 0)
+                ShowHint(field_, hint_, SteadyMilliseconds());
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+}  // namespace tessary

@@ -1,0 +1,307 @@
+#include "field/window/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include "core/program_folder.h"
+#include "core/settings_file.h"
+#include "dialogs/help_request.h"
+#include "dialogs/message_box.h"
+#include "field/arrange.h"
+#include "field/field_drawing.h"
+#include "field/viewport.h"
+#include "field/window/command_ids.h"
+#include "field/window/field_view.h"
+#include "field/window/game_assets.h"
+#include "field/window/help_window.h"
+#include "field/window/main_menus.h"
+#include "field/window/preview_window.h"
+#include "field/window/progress_window.h"
+#include "field/window/sound_player.h"
+#include "field/window/window_platform.h"
+
+namespace tessary {
+namespace {
+
+constexpr int kHelpContents = 256;
+constexpr int kGameTimerMilliseconds = 1000;
+
+struct Accelerator {
+    int command;
+    QKeySequence keys;
+};
+
+bool HasSavedGames() {
+    const QDir folder(QString::fromStdString(AppendFileName(ProgramFolder(), "save")));
+    return !folder.entryList({QStringLiteral("*.tsy")}, QDir::Files).isEmpty();
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(GameSettings& settings, const ScreenInfo& screen)
+    : settings_(settings),
+      sounds_(new SoundPlayer(this)),
+      progress_(std::make_unique<ProgressWindow>(this)),
+      view_(new FieldView(field_, game_, this)),
+      platform_(std::make_unique<WindowPlatform>(*this, *view_, *sounds_, *progress_)),
+      field_(settings, *platform_) {
+    setWindowTitle(QString::fromUtf8("Tessary from Kelvandor"));
+    QIcon icon;
+    for (int size : {16, 32, 48, 256})
+        icon.addFile(AssetPath(QStringLiteral("icons/tessary_%1.png").arg(size)));
+    setWindowIcon(icon);
+    setCentralWidget(view_);
+    view_->installEventFilter(this);
+    view_->onJoinReaction = [this](JoinReaction reaction) { joined(reaction); };
+    view_->onSpaceKey = [this] { popUpFullScreenMenu(false); };
+
+    LoadStartupSettings(SettingsFilePath(), settings_);
+    SetHelpHandler([this](int topic, bool) { showHelp(topic); });
+
+    Viewport& v = field_.viewport;
+    v.screenWidth = screen.width;
+    v.screenHeight = screen.height;
+    v.screenBitsPerPixel = screen.bitsPerPixel;
+    v.fieldWidth = screen.width;
+    v.fieldHeight = screen.height;
+    field_.fieldPicture = Bitmap32(screen.width, screen.height);
+    applyBackground();
+
+    preview_ = new PicturePreviewWindow(this, QSize(screen.width, screen.height));
+
+    timerDisplay_ = new QLabel(QStringLiteral("00:00:00"), view_);
+    timerDisplay_->setAlignment(Qt::AlignCenter);
+    timerDisplay_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    timerDisplay_->setAutoFillBackground(true);
+    timerDisplay_->setFont(QApplication::font("QMenu"));
+    timerDisplay_->setVisible(settings_.showTimer != 0);
+
+    menuButton_ = new QPushButton(QString::fromUtf8("Меню"), view_);
+    menuButton_->setFont(QApplication::font("QMenu"));
+    menuButton_->setFocusPolicy(Qt::NoFocus);
+    menuButton_->hide();
+    connect(menuButton_, &QPushButton::clicked, this, [this] { runCommand(kCmdMenuButton); });
+
+    const CommandSink run = [this](int id) { runCommand(id); };
+    BuildMainMenu(menuBar(), run);
+    for (QAction* action : menuBar()->actions())
+        watchMenus(action->menu());
+    fullScreenMenu_ = BuildFullScreenMenu(this, run);
+    watchMenus(fullScreenMenu_);
+    backgroundMenu_ = BuildBackgroundMenu(this, run);
+    watchMenus(backgroundMenu_);
+    buildAccelerators();
+    // As high as the menu bar, which has its height once it holds the menus.
+    timerDisplay_->setFixedSize(
+        timerDisplay_->fontMetrics().horizontalAdvance(QStringLiteral("000:000:000")) + 10,
+        menuBar()->sizeHint().height());
+
+    gameTimer_ = new QTimer(this);
+    gameTimer_->setInterval(kGameTimerMilliseconds);
+    connect(gameTimer_, &QTimer::timeout, this, [this] { refreshTimer(); });
+    workerPoll_ = new QTimer(this);
+    workerPoll_->setInterval(20);
+    connect(workerPoll_, &QTimer::timeout, this, [this] {
+        if (!game_.workerBusy && worker_.reap())
+            workerPoll_->stop();
+    });
+
+    if (QScreen* primary = QGuiApplication::primaryScreen()) {
+        connect(primary, &QScreen::geometryChanged, this, [this, primary](const QRect& r) {
+            if (ChangeDisplayMode(field_, primary->depth(), r.width(), r.height()))
+                game_.displayModeChanged = true;
+        });
+    }
+
+    resize(screen.width * 2 / 3, screen.height * 2 / 3);
+    move(screen.width / 6, screen.height / 6);
+}
+
+CMainFrame::~CMainFrame() {
+    SetHelpHandler(nullptr);
+    waitForWorker();
+    resetGame(true);
+}
+
+QString CMainFrame::picturesFolder() {
+    return QString::fromStdString(AppendFileName(ProgramFolder(), "pictures"));
+}
+
+void CMainFrame::showConfigured() {
+    if (settings_.fullScreen != 0) {
+        settings_.fullScreen = 0;
+        toggleFullScreen();
+    } else {
+        show();
+    }
+    view_->setFocus();
+}
+
+void CMainFrame::buildAccelerators() {
+    const Accelerator table[] = {
+        {kCmdLoadGame, Qt::Key_F3},
+        {kCmdNewGame, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {kCmdLoadPicture, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {kCmdCutPicture, QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {kCmdCreateElements, Qt::Key_Return},
+        {kCmdCreateElements, Qt::Key_Enter},
+        {kCmdSaveGame, Qt::Key_F2},
+        {kCmdSettings, QKeySequence(Qt::CTRL | Qt::Key_T)},
+        {kCmdSaveSettings, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {kCmdArrangeElements, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {kCmdShowAllElements, QKeySequence(Qt::CTRL | Qt::Key_A)},
+        {kCmdToggleFullScreen, QKeySequence(Qt::CTRL | Qt::Key_M)},
+        {kCmdShowPicture, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {kCmdHelp, Qt::Key_F1},
+        {kCmdControls, QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {kCmdBackgroundMenu, QKeySequence(Qt::CTRL | Qt::Key_B)},
+        {kCmdFullScreenMenu, Qt::Key_F10},
+        {kCmdPause, Qt::Key_Pause},
+        {kCmdDrawCaptionFrames, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+    };
+    auto add = [this](int id, const QKeySequence& keys) {
+        auto* action = new QAction(this);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+        addAction(action);
+    };
+    for (const Accelerator& a : table)
+        add(a.command, a.keys);
+    // The digits of the main keyboard choose the textures: 1..9, then 0 for the tenth.
+    for (int i = 0; i < 10; ++i)
+        add(kCmdFirstTexture + i, QKeySequence(i < 9 ? Qt::Key_1 + i : Qt::Key_0));
+}
+
+void CMainFrame::watchMenus(QMenu* menu) {
+    if (menu == nullptr)
+        return;
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { updateMenu(menu); });
+    for (QAction* action : menu->actions())
+        watchMenus(action->menu());
+}
+
+void CMainFrame::updateMenu(QMenu* menu) {
+    for (QAction* action : menu->actions()) {
+        const int id = CommandOf(action);
+        if (id == 0)
+            continue;
+        action->setEnabled(isCommandEnabled(id));
+        const QString text = relabelledText(id);
+        if (!text.isEmpty())
+            action->setText(text);
+    }
+}
+
+bool CMainFrame::isCommandEnabled(int id) const {
+    switch (id) {
+        case kCmdLoadGame:
+            return game_.canLoadGame(HasSavedGames());
+        case kCmdNewGame:
+            return game_.canStartNewGame();
+        case kCmdLoadPicture:
+            return game_.canLoadPicture();
+        case kCmdCutPicture:
+            return game_.canCutPicture();
+        case kCmdCreateElements:
+            return game_.canCreateElements();
+        case kCmdSaveGame:
+            return game_.canSaveGame();
+        case kCmdArrangeElements:
+        case kCmdShowAllElements:
+            return game_.canArrangeElements();
+        case kCmdShowPicture:
+            return game_.canShowPicture();
+        default:
+            return true;
+    }
+}
+
+QString CMainFrame::relabelledText(int id) const {
+    if (id == kCmdToggleFullScreen)
+        return isFullScreenMode() ? QString::fromUtf8("&Оконный режим")
+                                  : QString::fromUtf8("П&олноэкранный режим");
+    if (id == kCmdShowPicture)
+        return preview_->isVisible() ? QString::fromUtf8("Спрятать &картинку")
+                                     : QString::fromUtf8("Показать &картинку");
+    return {};
+}
+
+void CMainFrame::runCommand(int id) {
+    if (!isCommandEnabled(id))
+        return;
+    if (IsTextureCommand(id)) {
+        chooseTexture(id);
+        return;
+    }
+    switch (id) {
+        case kCmdNewGame:
+            newGameCommand();
+            return;
+        case kCmdLoadPicture:
+            loadPictureCommand();
+            return;
+        case kCmdCutPicture:
+            cutPictureCommand();
+            return;
+        case kCmdCreateElements:
+            createElementsCommand();
+            return;
+        case kCmdSaveSettings:
+            saveSettings();
+            return;
+        case kCmdRestoreSettings:
+            restoreSettings();
+            return;
+        case kCmdExit:
+            close();
+            return;
+        case kCmdArrangeElements:
+            ArrangeElements(field_);
+            return;
+        case kCmdShowAllElements:
+            ShowAllElements(field_);
+            return;
+        case kCmdToggleFullScreen:
+            toggleFullScreen();
+            return;
+        case kCmdShowPicture:
+            preview_->togglePreview(
+                QRect(view_->mapToGlobal(QPoint(0, 0)), view_->size()),
+                QSize(field_.viewport.screenWidth, field_.viewport.screenHeight));
+            activateWindow();
+            return;
+        case kCmdSolidBackground:
+            chooseSolidBackground();
+            return;
+        case kCmdHelp:
+            showHelp(kHelpContents);
+            return;
+        case kCmdBackgroundMenu:
+            popUpBackgroundMenu();
+            return;
+        case kCmdFullScreenMenu:
+            popUpFullScreenMenu(false);
+            return;
+        case kCmdMenuButton:
+            popUpFullScreenMenu(true);
+            return;
+        case kCmdPause:
+            pause();
+            return;
+        case kCmdDrawCaptionFrames:
+            view_->showCaptionFramesOnce();
+            return;
+        default:
+            commandOfLaterVersion(id);
+    }
+}
+
+void CMainFrame::commandOfLaterVersion(int) {}
+
+}  // namespace tessary

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+#include "core/completion.h"
+#include "core/game_settings.h"
+#include "field/field.h"
+#include "game/game_state.h"
+#include "game/rotation_worker.h"
+
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+namespace tessary {
+
+class FieldView;
+class HelpWindow;
+class PicturePreviewWindow;
+class ProgressWindow;
+class SoundPlayer;
+class WindowPlatform;
+
+/// The screen the program starts on.
+struct ScreenInfo {
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 32;
+};
+
+/// The program's one window: the playing field with its menus and accelerators, the timer
+/// display, the full-screen menu button and the picture preview. It owns the game and routes
+/// commands and events into the engine, which decides everything.
+class CMainFrame : public QMainWindow {
+public:
+    /// Builds the window for `screen`: settings read from the settings file, the field at the
+    /// screen's size with its background, the hidden preview, the timer display and the menu
+    /// button; full-screen mode when the settings say so. Not shown yet.
+    CMainFrame(GameSettings& settings, const ScreenInfo& screen);
+    ~CMainFrame() override;
+
+    /// Shows the window, full-screen when the settings say so.
+    void showConfigured();
+
+    /// Runs a command of the command table; a command that is disabled now does nothing.
+    void runCommand(int id);
+    /// Whether a command is enabled in the current state.
+    bool isCommandEnabled(int id) const;
+    /// The text a relabelled item shows now; empty for items that keep their text.
+    QString relabelledText(int id) const;
+
+    GameState& game() { return game_; }
+    Field& field() { return field_; }
+    FieldView& fieldView() { return *view_; }
+    PicturePreviewWindow& previewWindow() { return *preview_; }
+    QMenu& fullScreenMenu() { return *fullScreenMenu_; }
+    QLabel& timerDisplay() { return *timerDisplay_; }
+    bool isFullScreenMode() const { return settings_.fullScreen != 0; }
+
+    /// The folder the picture open dialog starts in: the sample pictures beside the program.
+    static QString picturesFolder();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildAccelerators();
+    void updateMenu(QMenu* menu);
+    void watchMenus(QMenu* menu);
+    void layoutChildren();
+
+    // The game's lifecycle.
+    bool loadPictureCommand();
+    bool cutPictureCommand();
+    void createElementsCommand();
+    void newGameCommand();
+    void resetGame(bool discardPicture);
+    void workerReported(WorkerOutcome outcome);
+    void waitForWorker();
+    void joined(JoinReaction reaction);
+    void completed();
+    void outOfMemory();
+
+    // Display, pause and timer.
+    void refreshTimer();
+    void startTimerIfShown();
+    void pause();
+
+    // Window modes and background.
+    void toggleFullScreen();
+    void popUpFullScreenMenu(bool atPointer);
+    void popUpBackgroundMenu();
+    void chooseTexture(int command);
+    void chooseSolidBackground();
+    void applyBackground();
+
+    void saveSettings();
+    void restoreSettings();
+    void showHelp(int topic);
+    /// Commands that come with the saved games, the settings dialog, capture and the About and
+    /// Controls windows: present in the menus, not available in this version.
+    void commandOfLaterVersion(int id);
+
+    GameSettings& settings_;
+    SoundPlayer* sounds_;
+    std::unique_ptr<ProgressWindow> progress_;
+    FieldView* view_ = nullptr;
+    std::unique_ptr<WindowPlatform> platform_;
+    Field field_;
+    GameState game_;
+    RotationWorker worker_;
+    QTimer* workerPoll_ = nullptr;  // reaps the finished worker without blocking the GUI
+    QTimer* gameTimer_ = nullptr;   // refreshes the timer display once a second
+    QLabel* timerDisplay_ = nullptr;
+    QPushButton* menuButton_ = nullptr;
+    QMenu* fullScreenMenu_ = nullptr;
+    QMenu* backgroundMenu_ = nullptr;
+    PicturePreviewWindow* preview_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    QRect windowedGeometry_;  // the normal geometry saved when full-screen mode is entered
+    bool wasMaximized_ = false;
+    bool isClosing_ = false;
+};
+
+}  // namespace tessary

@@ -1,0 +1,133 @@
+#include "field/window/main_frame.h"
+
+#include <QCursor>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "core/program_folder.h"
+#include "core/settings_file.h"
+#include "dialogs/message_box.h"
+#include "dialogs/my_color_dialog.h"
+#include "dialogs/screen_scale.h"
+#include "field/field_drawing.h"
+#include "field/window/command_ids.h"
+#include "field/window/field_view.h"
+#include "field/window/game_assets.h"
+#include "field/window/help_window.h"
+
+// The main window's display: full-screen mode and its menu, the background, the layout of the
+// child controls, settings and help.
+namespace tessary {
+namespace {
+
+// The top-left corner of a box of `size` centred on `centre`.
+QPoint CentredAt(QPoint centre, QSize size) {
+    return centre - QPoint(size.width() / 2, size.height() / 2);
+}
+
+}  // namespace
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ && event->type() == QEvent::Resize)
+        layoutChildren();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::layoutChildren() {
+    const QSize client = view_->size();
+    timerDisplay_->move(client.width() - timerDisplay_->width(),
+                        client.height() - timerDisplay_->height());
+    menuButton_->setGeometry(client.width() - ScaleX(75), 0, ScaleX(75), ScaleY(23));
+}
+
+void CMainFrame::toggleFullScreen() {
+    if (!isFullScreenMode()) {
+        wasMaximized_ = isMaximized();
+        windowedGeometry_ = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+        menuBar()->hide();
+        showFullScreen();
+        settings_.fullScreen = 1;
+        menuButton_->show();
+    } else {
+        settings_.fullScreen = 0;
+        menuButton_->hide();
+        menuBar()->show();
+        showNormal();
+        setGeometry(windowedGeometry_);
+        if (wasMaximized_)
+            showMaximized();
+    }
+    menuButton_->update();
+}
+
+void CMainFrame::popUpFullScreenMenu(bool atPointer) {
+    if (!isFullScreenMode())
+        return;
+    if (atPointer) {
+        const QSize size = fullScreenMenu_->sizeHint();
+        fullScreenMenu_->popup(QCursor::pos() - QPoint(size.width(), 0));
+    } else {
+        fullScreenMenu_->popup(CentredAt(geometry().center(), fullScreenMenu_->sizeHint()));
+    }
+}
+
+void CMainFrame::popUpBackgroundMenu() {
+    backgroundMenu_->exec(CentredAt(geometry().center(), backgroundMenu_->sizeHint()));
+    view_->setFocus();
+}
+
+void CMainFrame::applyBackground() {
+    field_.background.isTextured = settings_.textureBackground != 0;
+    field_.background.texture = LoadTexture(settings_.backgroundBitmapId);
+    field_.background.colour = PixelOfColourRef(static_cast<uint32_t>(settings_.backgroundColor));
+    RedrawField(field_, true, false, false, false);
+    if (timerDisplay_ != nullptr)
+        timerDisplay_->update();
+}
+
+void CMainFrame::chooseTexture(int command) {
+    const int bitmapId = TextureBitmapOfCommand(command);
+    if (LoadTexture(bitmapId).isEmpty())
+        return;  // a texture that cannot be loaded changes nothing
+    settings_.backgroundBitmapId = bitmapId;
+    settings_.textureBackground = 1;
+    applyBackground();
+}
+
+void CMainFrame::chooseSolidBackground() {
+    CMyColorDialog dialog(static_cast<ColourRef>(settings_.backgroundColor), this);
+    dialog.SetTitle(QString::fromUtf8("Выберите цвет фона"));
+    if (!dialog.run())
+        return;
+    settings_.backgroundColor = static_cast<int32_t>(dialog.chosenColour());
+    settings_.textureBackground = 0;
+    applyBackground();
+}
+
+void CMainFrame::saveSettings() {
+    if (!WriteSettingsFile(SettingsFilePath(), settings_))
+        ShowMessage(this, QString::fromUtf8("Ошибка при открытии файла конфигурации."),
+                    MessageIcon::Error);
+}
+
+void CMainFrame::restoreSettings() {
+    ShowMessage(this,
+                QString::fromUtf8(
+                    "Параметры по умолчанию будут записаны в файл конфигурации.\nЭти параметры "
+                    "вступят в силу при следующем запуске игры."),
+                MessageIcon::None);
+    if (!WriteDefaultSettingsFile(SettingsFilePath()))
+        ShowMessage(this, QString::fromUtf8("Ошибка при открытии файла конфигурации."),
+                    MessageIcon::Error);
+}
+
+void CMainFrame::showHelp(int topic) {
+    if (help_ == nullptr)
+        help_ = new HelpWindow(this);
+    help_->showTopic(topic);
+}
+
+}  // namespace tessary

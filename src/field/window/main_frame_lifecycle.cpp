@@ -1,0 +1,301 @@
+#include "field/window/main_frame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTimer>
+
+#include "dialogs/message_box.h"
+#include "dialogs/open_file_dlg.h"
+#include "dialogs/size_part_dlg.h"
+#include "field/field_drawing.h"
+#include "field/region_blit.h"
+#include "field/window/completion_window.h"
+#include "field/window/field_view.h"
+#include "field/window/help_window.h"
+#include "field/window/pause_dialog.h"
+#include "field/window/preview_window.h"
+#include "field/window/sound_player.h"
+#include "field/window/window_platform.h"
+#include "game/create_elements.h"
+#include "picture/load_picture_file.h"
+#include "picture/resample_picture.h"
+
+// The main window's part in the game's lifecycle: building a game through the dialogs, the
+// worker's hand-over, joins and completion, the close request, the clock and pause.
+namespace tessary {
+namespace {
+
+const QString& NewGameQuestion() {
+    static const QString text = QString::fromUtf8("Создать новую игру?");
+    return text;
+}
+
+}  // namespace
+
+void CMainFrame::resetGame(bool discardPicture) {
+    ResetGame(game_, field_, discardPicture);
+    if (discardPicture && preview_ != nullptr) {
+        preview_->hide();
+        preview_->setPicture(PictureBuffer());
+    }
+    gameTimer_->stop();
+    timerDisplay_->setText(QString::fromStdString(game_.clock.displayText()));
+    RedrawField(field_, true, false, false, false);
+}
+
+bool CMainFrame::loadPictureCommand() {
+    if (game_.isInProgress()) {
+        if (!AskYesNo(this, NewGameQuestion()))
+            return false;
+        resetGame(true);
+    } else if (game_.pictureLoaded) {
+        resetGame(true);
+    }
+    COpenFileDlg dialog(this);
+    dialog.setWindowTitle(QString::fromUtf8("Загрузить картинку"));
+    const QStringList filters = {
+        QString::fromUtf8("Все файлы (*.*)"),
+        QString::fromUtf8(
+            "Графические файлы - BMP, JPEG, PNG (*.bmp *.dib *.rle *.jpeg *.jpg *.jfif *.jfi "
+            "*.png)"),
+        QString::fromUtf8("Windows Bitmap - BMP, DIB, RLE (*.bmp *.dib)"),
+        QString::fromUtf8("JPEG - JPEG, JPG, JFIF, JFI (*.jpeg *.jpg *.jfif *.jfi)"),
+        QString::fromUtf8("Portable Network Graphics - PNG (*.png)"),
+    };
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters[1]);
+    if (QFileInfo(picturesFolder()).isDir())
+        dialog.setDirectory(picturesFolder());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedPath().isEmpty()) {
+        game_.pictureName.clear();
+        return false;
+    }
+    const QString path = dialog.selectedPath();
+    game_.pictureName = QFileInfo(path).completeBaseName().toStdString();
+    LoadResult result = LoadPictureFile(path.toStdString());
+    if (!result.isLoaded()) {
+        game_.pictureName.clear();
+        if (result.isOutOfMemory)
+            ShowMessage(this, QString::fromUtf8("Недостаточно памяти для выполнения операции."),
+                        MessageIcon::Error);
+        else
+            ShowMessage(
+                this,
+                QString::fromUtf8("Ошибка при открытии файла %1.\nНеизвестный формат.").arg(path),
+                MessageIcon::None);
+        return false;
+    }
+    game_.picture = std::move(result.picture);
+    game_.turned = TurnedPictures();
+    game_.pictureLoaded = true;
+    game_.pictureCut = false;
+    game_.plan.pictureWidth = game_.picture.width();
+    game_.plan.pictureHeight = game_.picture.height();
+    AttachToField(game_, field_);
+    preview_->setPicture(game_.picture);
+    const QRect client(view_->mapToGlobal(QPoint(0, 0)), view_->size());
+    const QSize screen(field_.viewport.screenWidth, field_.viewport.screenHeight);
+    preview_->togglePreview(client, screen);
+    if (!preview_->isVisible())
+        preview_->togglePreview(client, screen);
+    activateWindow();
+    return true;
+}
+
+bool CMainFrame::cutPictureCommand() {
+    if (game_.elementsCreated) {
+        if (game_.isInProgress() && !AskYesNo(this, NewGameQuestion()))
+            return false;
+        resetGame(false);
+    }
+    CSizePartDlg dialog(game_.plan, CutOptionsOf(settings_), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool isApplied = dialog.planEditor().apply(game_.plan, settings_, dialog.cutOptions());
+    if (isApplied) {
+        game_.turned = TurnedPictures();  // the turned copies belong to the old size
+        game_.pictureCut =
+            ResamplePicture(game_.picture, game_.plan.pictureWidth, game_.plan.pictureHeight);
+        AttachToField(game_, field_);
+        preview_->setPicture(game_.picture);
+        preview_->fitHeightToPicture(game_.plan.pictureWidth, game_.plan.pictureHeight);
+    }
+    QApplication::restoreOverrideCursor();
+    if (isApplied && !game_.pictureCut)
+        ShowMessage(this, QString::fromUtf8("Недостаточно памяти для выполнения операции."),
+                    MessageIcon::Error);
+    return game_.pictureCut;
+}
+
+void CMainFrame::createElementsCommand() {
+    if (game_.isInProgress() && !AskYesNo(this, NewGameQuestion()))
+        return;
+    game_.gameComplete = false;
+    preview_->update();
+    resetGame(false);
+    if (settings_.rotateElements != 0) {
+        game_.createAfterRotation = true;
+        if (worker_.start(game_, field_, settings_,
+                          [this](WorkerOutcome outcome) { workerReported(outcome); }))
+            workerPoll_->start();
+        return;
+    }
+    switch (CreateElements(game_, field_, settings_)) {
+        case CreationResult::Created:
+            workerReported(WorkerOutcome::Created);
+            return;
+        case CreationResult::OutOfMemory:
+            workerReported(WorkerOutcome::OutOfMemory);
+            return;
+        case CreationResult::Refused:
+            workerReported(WorkerOutcome::Refused);
+            return;
+    }
+}
+
+void CMainFrame::workerReported(WorkerOutcome outcome) {
+    switch (outcome) {
+        case WorkerOutcome::Created:
+        case WorkerOutcome::Finished:
+            startTimerIfShown();
+            // The keys go to the field again once the dialogs of the new game have closed.
+            activateWindow();
+            view_->setFocus();
+            return;
+        case WorkerOutcome::RotationFailed:
+            // Shown once the worker has let go, so that it never waits on a message box.
+            QTimer::singleShot(0, this, [this] {
+                ShowMessage(this, QString::fromUtf8("Возникла ошибка при повороте картинки."),
+                            MessageIcon::Error);
+            });
+            return;
+        case WorkerOutcome::OutOfMemory:
+            QTimer::singleShot(0, this, [this] { outOfMemory(); });
+            return;
+        case WorkerOutcome::Refused:
+            return;
+    }
+}
+
+void CMainFrame::outOfMemory() {
+    ShowMessage(this, QString::fromUtf8("Недостаточно памяти для выполнения операции."),
+                MessageIcon::Error);
+    close();
+}
+
+void CMainFrame::waitForWorker() {
+    // The worker may still have to hand over to this thread: keep the events flowing.
+    while (game_.workerBusy)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    worker_.reap();
+    workerPoll_->stop();
+}
+
+void CMainFrame::newGameCommand() {
+    if (!loadPictureCommand() || !game_.pictureLoaded)
+        return;
+    if (!game_.pictureCut && !cutPictureCommand())
+        return;
+    if (game_.pictureCut)
+        createElementsCommand();
+}
+
+void CMainFrame::joined(JoinReaction reaction) {
+    if (reaction == JoinReaction::Joined) {
+        platform_->playSound(Sound::Join);
+        return;
+    }
+    if (reaction == JoinReaction::CompletedNow)
+        QTimer::singleShot(0, this, [this] { completed(); });
+}
+
+void CMainFrame::completed() {
+    gameTimer_->stop();
+    timerDisplay_->setText(QString::fromStdString(game_.clock.displayText()));
+    platform_->playSound(Sound::Completion);
+    CompletionWindow window(this);
+    window.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (game_.workerBusy)
+        waitForWorker();
+    if (game_.needsExitConfirmation() && !AskYesNo(this, QString::fromUtf8("Выйти из игры?"))) {
+        event->ignore();
+        return;
+    }
+    if (isFullScreenMode())
+        toggleFullScreen();
+    gameTimer_->stop();
+    resetGame(true);
+    if (help_ != nullptr)
+        help_->close();
+    preview_->close();
+    event->accept();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !game_.displayModeChanged)
+        return;
+    game_.displayModeChanged = false;
+    const Viewport& v = field_.viewport;
+    if (v.screenBitsPerPixel < 9) {
+        const QString question =
+            QString::fromUtf8(
+                "Текущий режим дисплея: %1 x %2 (%3 бит на пиксел).\nДанная программа "
+                "рассчитана на режимы, использующие больше 8 бит на пиксел. Программа не будет "
+                "работать корректно в текущем режиме.\nПродолжить?\n")
+                .arg(v.screenWidth)
+                .arg(v.screenHeight)
+                .arg(v.screenBitsPerPixel);
+        if (!AskYesNo(this, question)) {
+            game_.gameComplete = true;  // no exit question
+            close();
+            return;
+        }
+    }
+    if (game_.elementsCreated) {
+        ShowMessage(
+            this,
+            QString::fromUtf8("Перезагрузите картинку и создайте элементы заново для правильной "
+                              "работы программы."),
+            MessageIcon::Information);
+    } else if (game_.pictureLoaded) {
+        ShowMessage(this,
+                    QString::fromUtf8("Перезагрузите картинку для правильной работы программы."),
+                    MessageIcon::Information);
+        RedrawField(field_, true, false, false, false);
+    }
+}
+
+void CMainFrame::refreshTimer() {
+    if (settings_.showTimer != 0)
+        timerDisplay_->setText(QString::fromStdString(game_.clock.displayText()));
+}
+
+void CMainFrame::startTimerIfShown() {
+    timerDisplay_->setVisible(settings_.showTimer != 0);
+    if (settings_.showTimer != 0)
+        gameTimer_->start();
+    refreshTimer();
+}
+
+void CMainFrame::pause() {
+    if (!game_.canPause(settings_.showTimer != 0))
+        return;
+    gameTimer_->stop();
+    game_.clock.stop();
+    FillWithBackground(field_.fieldPicture, field_.background);
+    view_->repaint();
+    CPauseDlg dialog(this);
+    dialog.exec();
+    game_.clock.resume();
+    gameTimer_->start();
+    RedrawField(field_, true, false, false, false);
+}
+
+}  // namespace tessary

@@ -1,0 +1,77 @@
+#include "field/window/window_platform.h"
+
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QThread>
+
+#include "core/region.h"
+#include "field/window/field_view.h"
+#include "field/window/progress_window.h"
+#include "field/window/sound_player.h"
+
+namespace tessary {
+
+void WindowPlatform::invalidate(const Region& clientRegion) {
+    // The bounding box is cheap to build and repaints little more than the region.
+    const Rect box = clientRegion.boundingBox();
+    if (!box.isEmpty())
+        view_.update(box.left, box.top, box.width(), box.height());
+}
+
+void WindowPlatform::invalidateAll() {
+    view_.update();
+}
+
+void WindowPlatform::repaintNow() {
+    view_.repaint();
+}
+
+void WindowPlatform::setCursor(CursorShape shape) {
+    view_.showCursor(shape);
+}
+
+void WindowPlatform::captureMouse(bool capture) {
+    if (capture)
+        view_.grabMouse();
+    else
+        view_.releaseMouse();
+}
+
+Point WindowPlatform::pointerPosition() const {
+    return view_.pointer();
+}
+
+void WindowPlatform::movePointer(Point client) {
+    view_.movePointer(client);
+}
+
+void WindowPlatform::playSound(Sound sound) {
+    sounds_.play(sound);
+}
+
+ProgressSink& WindowPlatform::progress(const char* caption) {
+    progress_.setCaption(QString::fromUtf8(caption));
+    return progress_;
+}
+
+void WindowPlatform::runOnMainThread(const std::function<void()>& task) {
+    if (QThread::currentThread() == view_.thread()) {
+        task();
+        return;
+    }
+    QMetaObject::invokeMethod(
+        &view_, [&task] { task(); }, Qt::BlockingQueuedConnection);
+}
+
+Point WindowPlatform::fullScreenClientSize() const {
+    const QScreen* screen = frame_.screen();
+    const QSize available = screen != nullptr ? screen->availableGeometry().size() : QSize();
+    const QSize frameExtra = frame_.frameGeometry().size() - frame_.geometry().size();
+    const int menuHeight = frame_.menuBar()->sizeHint().height();
+    return {available.width() - frameExtra.width(),
+            available.height() - frameExtra.height() - menuHeight};
+}
+
+}  // namespace tessary

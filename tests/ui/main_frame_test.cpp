@@ -1,0 +1,142 @@
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "field/window/command_ids.h"
+#include "field/window/field_view.h"
+#include "field/window/main_menus.h"
+#include "field/window/preview_window.h"
+#include "window_fixture.h"
+
+namespace tessary::testing {
+namespace {
+
+using MainFrameTest = UiFixture;
+
+struct StateRow {
+    const char* name;
+    bool pictureLoaded;
+    bool pictureCut;
+    bool elementsCreated;
+    bool gameComplete;
+    // Expected enabling of: cut, create, save game, arrange, show all, show picture.
+    bool cut, create, saveGame, arrange, showAll, showPicture;
+};
+
+const StateRow kStates[] = {
+    {"empty", false, false, false, false, false, false, false, false, false, false},
+    {"picture loaded", true, false, false, false, true, false, false, false, false, true},
+    {"cut", true, true, false, false, true, true, false, false, false, true},
+    {"playing", true, true, true, false, true, true, true, true, true, true},
+    {"complete", true, true, true, true, true, true, false, true, true, true},
+    {"empty after a completed game", false, true, false, true, false, false, false, false, false,
+     false},
+};
+
+TEST_F(MainFrameTest, CommandsAreEnabledByTheGameState) {
+    for (const StateRow& row : kStates) {
+        SCOPED_TRACE(row.name);
+        GameState& game = frame->game();
+        game.pictureLoaded = row.pictureLoaded;
+        game.pictureCut = row.pictureCut;
+        game.elementsCreated = row.elementsCreated;
+        game.gameComplete = row.gameComplete;
+        EXPECT_EQ(frame->isCommandEnabled(kCmdCutPicture), row.cut);
+        EXPECT_EQ(frame->isCommandEnabled(kCmdCreateElements), row.create);
+        EXPECT_EQ(frame->isCommandEnabled(kCmdSaveGame), row.saveGame);
+        EXPECT_EQ(frame->isCommandEnabled(kCmdArrangeElements), row.arrange);
+        EXPECT_EQ(frame->isCommandEnabled(kCmdShowAllElements), row.showAll);
+        EXPECT_EQ(frame->isCommandEnabled(kCmdShowPicture), row.showPicture);
+        EXPECT_TRUE(frame->isCommandEnabled(kCmdNewGame));
+        EXPECT_TRUE(frame->isCommandEnabled(kCmdLoadPicture));
+    }
+    frame->game().elementsCreated = false;
+}
+
+// The "&Вид" menu's items as it shows them, after its about-to-show evaluation.
+QList<QAction*> ViewMenuItems(QMenuBar* bar) {
+    QMenu* view = bar->actions().at(2)->menu();
+    Q_EMIT view->aboutToShow();
+    return view->actions();
+}
+
+TEST_F(MainFrameTest, MenuItemsAreRelabelledAndDisabledWhenTheMenuOpens) {
+    const QList<QAction*> before = frame->menuBar()->actions().at(2)->menu()->actions();
+    EXPECT_EQ(before.at(0)->text(), QString::fromUtf8("П&олноэкранный режим\tCtrl+M"));
+    EXPECT_EQ(before.at(1)->text(), QString::fromUtf8("Показать &картинку\tCtrl+P"));
+
+    const QList<QAction*> items = ViewMenuItems(frame->menuBar());
+    EXPECT_EQ(CommandOf(items.at(1)), kCmdShowPicture);
+    EXPECT_EQ(items.at(0)->text(), QString::fromUtf8("П&олноэкранный режим"));
+    EXPECT_EQ(items.at(1)->text(), QString::fromUtf8("Показать &картинку"));
+    EXPECT_FALSE(items.at(1)->isEnabled());
+
+    frame->runCommand(kCmdToggleFullScreen);
+    Q_EMIT frame->fullScreenMenu().aboutToShow();
+    for (QAction* item : frame->fullScreenMenu().actions()) {
+        if (CommandOf(item) == kCmdToggleFullScreen) {
+            EXPECT_EQ(item->text(), QString::fromUtf8("&Оконный режим"));
+        }
+    }
+    frame->runCommand(kCmdToggleFullScreen);
+}
+
+TEST_F(MainFrameTest, MainMenuHasItsFourMenusAndTheTextureSwatches) {
+    QStringList titles;
+    for (QAction* a : frame->menuBar()->actions())
+        titles << a->text();
+    EXPECT_EQ(titles, (QStringList{QString::fromUtf8("&Игра"), QString::fromUtf8("&Действия"),
+                                   QString::fromUtf8("&Вид"), QString::fromUtf8("&Справка")}));
+    QMenu* background = frame->menuBar()->actions().at(2)->menu()->actions().at(2)->menu();
+    ASSERT_NE(background, nullptr);
+    const QList<QAction*> items = background->actions();
+    ASSERT_EQ(items.size(), 12);
+    EXPECT_EQ(CommandOf(items.at(0)), kCmdFirstTexture);
+    EXPECT_EQ(CommandOf(items.at(9)), kCmdLastTexture);
+    EXPECT_TRUE(items.at(10)->isSeparator());
+    EXPECT_EQ(items.at(11)->text(), QString::fromUtf8("Од&нотонный..."));
+}
+
+TEST_F(MainFrameTest, TextureKeysChooseTheTextureOfTheTable) {
+    frame->runCommand(kCmdFirstTexture + 3);  // "4"
+    EXPECT_EQ(settings.backgroundBitmapId, 358);
+    frame->runCommand(kCmdFirstTexture + 9);  // "0"
+    EXPECT_EQ(settings.backgroundBitmapId, 360);
+    frame->runCommand(kCmdFirstTextureAlias);  // handled like "1"
+    EXPECT_EQ(settings.backgroundBitmapId, 367);
+    EXPECT_EQ(settings.textureBackground, 1);
+    EXPECT_FALSE(frame->field().background.texture.isEmpty());
+}
+
+TEST_F(MainFrameTest, FullScreenRoundTripRestoresTheWindowedGeometry) {
+    const QRect windowed(120, 90, 600, 420);
+    frame->setGeometry(windowed);
+    frame->runCommand(kCmdToggleFullScreen);
+    EXPECT_TRUE(frame->isFullScreen());
+    EXPECT_FALSE(frame->menuBar()->isVisible());
+    EXPECT_TRUE(frame->isFullScreenMode());
+    frame->runCommand(kCmdToggleFullScreen);
+    EXPECT_FALSE(frame->isFullScreen());
+    EXPECT_TRUE(frame->menuBar()->isVisible());
+    EXPECT_EQ(frame->geometry(), windowed);
+}
+
+TEST_F(MainFrameTest, FullScreenRoundTripKeepsAMaximisedWindowMaximised) {
+    frame->showMaximized();
+    frame->runCommand(kCmdToggleFullScreen);
+    frame->runCommand(kCmdToggleFullScreen);
+    EXPECT_TRUE(frame->isMaximized());
+}
+
+TEST_F(MainFrameTest, TimerDisplaySitsAtTheBottomRightCorner) {
+    QApplication::processEvents();
+    const QWidget& view = frame->fieldView();
+    const QLabel& display = frame->timerDisplay();
+    EXPECT_TRUE(display.isVisible());
+    EXPECT_GT(display.height(), 10);
+    EXPECT_EQ(display.geometry().bottomRight(), view.rect().bottomRight());
+    EXPECT_EQ(display.text(), QStringLiteral("00:00:00"));
+}
+
+}  // namespace
+}  // namespace tessary::testing

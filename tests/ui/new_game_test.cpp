@@ -1,0 +1,205 @@
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTest>
+
+#include "core/element_set.h"
+#include "dialogs/open_file_dlg.h"
+#include "dialogs/size_part_dlg.h"
+#include "field/window/command_ids.h"
+#include "field/window/completion_window.h"
+#include "field/window/field_view.h"
+#include "field/window/progress_window.h"
+#include "window_fixture.h"
+
+namespace tessary::testing {
+namespace {
+
+// A 192 x 128 picture with a gradient, which the cut dialog proposes to cut 3 x 2 at 64.
+QString WriteTestPicture(const QTemporaryDir& folder) {
+    QImage image(192, 128, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x, y * 2, 128));
+    const QString path = folder.filePath(QStringLiteral("gradient.png"));
+    image.save(path);
+    return path;
+}
+
+// Replaces the text of the dialog's line edit `name` by typing `value`.
+void TypeInto(QWidget* dialog, const char* name, int value) {
+    auto* field = dialog->findChild<QLineEdit*>(QString::fromUtf8(name));
+    ASSERT_NE(field, nullptr);
+    field->selectAll();
+    QTest::keyClicks(field, QString::number(value));
+}
+
+class NewGameTest : public UiFixture {
+protected:
+    // "Новая игра" through the real open and cut dialogs, confirming both.
+    // `columns` and `rows`: typed into the cut dialog when not 0.
+    void playNewGame(bool isRotated, int columns = 0, int rows = 0) {
+        settings.rotateElements = isRotated ? 1 : 0;
+        const QString path = WriteTestPicture(folder);
+        WhenModal([path, columns, rows](QWidget* modal) {
+            auto* open = qobject_cast<COpenFileDlg*>(modal);
+            ASSERT_NE(open, nullptr);
+            open->selectFile(path);
+            QMetaObject::invokeMethod(open, "accept");
+            WhenModal([columns, rows](QWidget* next) {
+                auto* cut = qobject_cast<CSizePartDlg*>(next);
+                ASSERT_NE(cut, nullptr);
+                if (columns != 0) {
+                    TypeInto(cut, "columns", columns);
+                    TypeInto(cut, "rows", rows);
+                }
+                cut->accept();
+            });
+        });
+        frame->runCommand(kCmdNewGame);
+        while (frame->game().workerBusy)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+
+    const ElementSet& elements() { return *frame->game().elements; }
+
+    // Drags element k (upright, alone) by its core so that it lands just right of element 0,
+    // within the capture range, and lets go.
+    void dragRightOfFirst(int k);
+
+    // Sends a mouse event with an explicit key-and-button state to the field.
+    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+        QWidget& view = frame->fieldView();
+        QMouseEvent event(type, QPointF(at), view.mapToGlobal(QPointF(at)), button, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(&view, &event);
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(NewGameTest, NewGameThroughBothDialogsCutsThreeByTwoAndPlays) {
+    playNewGame(false);
+    const GameState& game = frame->game();
+    ASSERT_TRUE(game.isInProgress());
+    EXPECT_EQ(game.pictureName, "gradient");
+    EXPECT_EQ(game.plan.columns, 3);
+    EXPECT_EQ(game.plan.rows, 2);
+    EXPECT_EQ(elements().elementCount(), 6);
+    EXPECT_TRUE(frame->isEnabled());  // the progress window gave the window back
+    EXPECT_TRUE(game.clock.isRunning());
+}
+
+TEST_F(NewGameTest, RotatedGameIsCreatedThroughTheWorkersHandOver) {
+    playNewGame(true);
+    ASSERT_TRUE(frame->game().isInProgress());
+    EXPECT_FALSE(frame->game().turned[0].isEmpty());
+    EXPECT_EQ(elements().elementCount(), 6);
+}
+
+TEST_F(NewGameTest, AnsweringNoToTheNewGameQuestionKeepsTheGame) {
+    playNewGame(false);
+    answer = MessageAnswer::No;
+    frame->runCommand(kCmdLoadPicture);
+    frame->runCommand(kCmdCutPicture);
+    frame->runCommand(kCmdCreateElements);
+    EXPECT_EQ(questions, QStringList(3, QString::fromUtf8("Создать новую игру?")));
+    EXPECT_TRUE(frame->game().isInProgress());
+    EXPECT_TRUE(frame->game().pictureLoaded);
+}
+
+TEST_F(NewGameTest, AnsweringYesDiscardsGameAndPictureBeforeTheOpenDialog) {
+    playNewGame(false);
+    answer = MessageAnswer::Yes;
+    bool wasEmptyInDialog = false;
+    WhenModal([&](QWidget* modal) {
+        wasEmptyInDialog = !frame->game().pictureLoaded && !frame->game().elementsCreated;
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    frame->runCommand(kCmdLoadPicture);
+    EXPECT_TRUE(wasEmptyInDialog);
+    EXPECT_FALSE(frame->game().pictureLoaded);
+    EXPECT_EQ(frame->timerDisplay().text(), QStringLiteral("00:00:00"));
+}
+
+TEST_F(NewGameTest, ClosingAGameInProgressAsksAndNoKeepsTheWindow) {
+    playNewGame(false);
+    answer = MessageAnswer::No;
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(questions.last(), QString::fromUtf8("Выйти из игры?"));
+    EXPECT_TRUE(frame->game().isInProgress());
+}
+
+TEST_F(NewGameTest, DraggingAPieceNextToItsNeighbourSnapsIt) {
+    playNewGame(false);
+    dragRightOfFirst(1);
+    const ElementSet& set = elements();
+    EXPECT_EQ(frame->field().heldElement, -1);  // the snap ended the drag
+    EXPECT_FALSE(set.element(1).alone);
+    EXPECT_EQ(set.baseRects()[1].left, set.baseRects()[0].right);
+    EXPECT_EQ(set.baseRects()[1].top, set.baseRects()[0].top);
+    EXPECT_FALSE(frame->game().gameComplete);
+}
+
+TEST_F(NewGameTest, TheLastJoinCompletesTheGameAndShowsTheCompletionWindowForASecond) {
+    playNewGame(false, 2, 1);
+    ASSERT_EQ(elements().elementCount(), 2);
+    QElapsedTimer shown;
+    bool wasComplete = false;
+    bool isCompletionWindow = false;
+    WhenModal([&](QWidget* modal) {
+        shown.start();
+        isCompletionWindow = dynamic_cast<CompletionWindow*>(modal) != nullptr;
+        wasComplete = frame->game().gameComplete && !frame->game().clock.isRunning();
+        QTest::keyClick(modal, Qt::Key_Space);  // too early: carried out after the second
+    });
+    dragRightOfFirst(1);
+    QTRY_VERIFY_WITH_TIMEOUT(isCompletionWindow && QApplication::activeModalWidget() == nullptr,
+                             3000);
+    EXPECT_TRUE(wasComplete);
+    EXPECT_GE(shown.elapsed(), CompletionWindow::kMinimumMilliseconds - 50);
+    EXPECT_FALSE(frame->isCommandEnabled(kCmdSaveGame));
+    EXPECT_TRUE(frame->close());  // a complete game is closed without a question
+    EXPECT_TRUE(questions.isEmpty());
+}
+
+void NewGameTest::dragRightOfFirst(int k) {
+    const ElementSet& set = elements();
+    const int s = frame->game().plan.elementSize;
+    const Viewport& v = frame->field().viewport;
+    const Rect left = set.baseRects()[0];
+    const Rect right = set.baseRects()[k];
+    const QPoint grab(right.left + s / 2 - v.scrollX, right.top + s / 2 - v.scrollY);
+    // Where the grab point lies once the right piece's core touches the left one's right side.
+    const QPoint target(left.right + s / 2 - v.scrollX + 2, left.top + s / 2 - v.scrollY + 1);
+    mouse(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+    ASSERT_EQ(frame->field().heldElement, k);
+    mouse(QEvent::MouseMove, (grab + target) / 2, Qt::NoButton, Qt::LeftButton);
+    mouse(QEvent::MouseMove, target, Qt::NoButton, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, target, Qt::LeftButton, Qt::NoButton);
+}
+
+TEST_F(NewGameTest, PauseStopsTheClockUntilThePauseKeyClosesItsWindow) {
+    playNewGame(false);
+    bool wasRunningInPause = true;
+    WhenModal([&](QWidget* modal) {
+        wasRunningInPause = frame->game().clock.isRunning();
+        QTest::keyClick(modal, Qt::Key_Pause);
+    });
+    frame->runCommand(kCmdPause);
+    EXPECT_FALSE(wasRunningInPause);
+    EXPECT_TRUE(frame->game().clock.isRunning());
+}
+
+TEST_F(NewGameTest, PauseDoesNothingWithTheTimerHidden) {
+    playNewGame(false);
+    settings.showTimer = 0;
+    frame->runCommand(kCmdPause);  // a modal window would never close here
+    EXPECT_TRUE(frame->game().clock.isRunning());
+}
+
+}  // namespace
+}  // namespace tessary::testing

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "core/game_settings.h"
+#include "dialogs/message_box.h"
+#include "field/window/main_frame.h"
+
+namespace tessary::testing {
+
+/// Runs `act` on the next modal window to appear (a dialog or message box opened by a command),
+/// polling the event loop until one is up.
+inline void WhenModal(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(10, [act = std::move(act)] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            act(modal);
+        else
+            WhenModal(act);
+    });
+}
+
+/// A main window on a 1024 x 768 screen, shown, with the message boxes answered by the test.
+class UiFixture : public ::testing::Test {
+protected:
+    UiFixture() {
+        answerer_ = std::make_unique<ScopedMessageAnswerer>([this](const MessageRequest& r) {
+            questions.push_back(r.text);
+            return answer;
+        });
+        frame = std::make_unique<CMainFrame>(settings, ScreenInfo{1024, 768, 32});
+        frame->show();
+    }
+    ~UiFixture() override {
+        answer = MessageAnswer::Yes;
+        frame->close();
+    }
+
+    GameSettings settings;
+    std::unique_ptr<CMainFrame> frame;
+    MessageAnswer answer = MessageAnswer::Yes;  // the answer to every question
+    QStringList questions;                      // the texts asked, in order
+
+private:
+    std::unique_ptr<ScopedMessageAnswerer> answerer_;
+};
+
+}  // namespace tessary::testing
