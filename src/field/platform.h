@@ -27,6 +27,10 @@ public:
     virtual void invalidateAll() = 0;
     /// Repaints what is marked before returning.
     virtual void repaintNow() = 0;
+    /// Inverts the colours of a part of the client area (client coordinates) until the same
+    /// pixels are inverted again; repaints in between keep the inversion. A platform that
+    /// shows nothing may ignore it.
+    virtual void invert(const Region& /*clientRegion*/) {}
 
     virtual void setCursor(CursorShape shape) = 0;
     /// Captures (or releases) the mouse, so a held piece follows it outside the window.

@@ -23,6 +23,8 @@ struct CaptureRect {
     int width() const { return right - left; }
     int height() const { return bottom - top; }
     bool isEmpty() const { return right <= left || bottom <= top; }
+
+    friend bool operator==(const CaptureRect&, const CaptureRect&) = default;
 };
 
 /// A non-owning view of 32-bit pixels (bytes blue, green, red, unused; as a number

@@ -14,6 +14,10 @@ public:
     void invalidate(const Region& clientRegion) override { invalidated |= clientRegion; }
     void invalidateAll() override { ++wholeInvalidations; }
     void repaintNow() override { ++repaints; }
+    void invert(const Region& clientRegion) override {
+        inversions.push_back(clientRegion);
+        inverted ^= clientRegion;
+    }
     void setCursor(CursorShape shape) override { cursors.push_back(shape); }
     void captureMouse(bool capture) override { isMouseCaptured = capture; }
     Point pointerPosition() const override { return pointer; }
@@ -30,11 +34,14 @@ public:
         repaints = 0;
         cursors.clear();
         sounds.clear();
+        inversions.clear();
     }
 
     Region invalidated;  // union of every invalidated region, client coordinates
     int wholeInvalidations = 0;
     int repaints = 0;
+    std::vector<Region> inversions;  // every inverted region, in order
+    Region inverted;                 // what is shown inverted now
     std::vector<CursorShape> cursors;
     std::vector<Sound> sounds;
     bool isMouseCaptured = false;

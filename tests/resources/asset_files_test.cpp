@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PngCase{"icons/size_grip.png", 15, 15}, PngCase{"icons/tessary_16.png", 16, 16},
                     PngCase{"icons/tessary_32.png", 32, 32},
                     PngCase{"icons/tessary_48.png", 48, 48},
-                    PngCase{"icons/tessary_256.png", 256, 256}),
+                    PngCase{"icons/tessary_256.png", 256, 256}, PngCase{"about_band.png", 1024, 1}),
     [](const auto& info) {
         std::string name = info.param.name;
         for (char& c : name) {

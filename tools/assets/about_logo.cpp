@@ -34,4 +34,13 @@ RgbaImage MakeAboutLogo() {
     return image;
 }
 
+RgbaImage MakeAboutBand() {
+    constexpr int kWidth = 1024;  // wider than the page at any font resolution
+    constexpr int kBandWidth = 148;
+    RgbaImage image(kWidth, 1);
+    for (int x = 0; x < kBandWidth; ++x)
+        image.at(x, 0) = Hex(0xD9D9D9);
+    return image;
+}
+
 }  // namespace tessary::assets

@@ -89,6 +89,8 @@ void WritePictures(const fs::path& out, Outcome& outcome) {
     outcome.check(WritePng(completion, MakeCompletionPicture(), true), completion);
     const fs::path logo = out / "about_logo.png";
     outcome.check(WritePng(logo, MakeAboutLogo(), true), logo);
+    const fs::path band = out / "about_band.png";
+    outcome.check(WritePng(band, MakeAboutBand(), true), band);
 }
 
 void WriteSounds(const fs::path& folder, Outcome& outcome) {

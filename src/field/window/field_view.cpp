@@ -81,6 +81,8 @@ void FieldView::movePointer(Point client) {
 }
 
 void FieldView::showCursor(CursorShape shape) {
+    if (shape == CursorShape::Arrow && field_.isCaptureArmed)
+        shape = CursorShape::Capture;
     switch (shape) {
         case CursorShape::Arrow:
             unsetCursor();
@@ -108,7 +110,12 @@ void FieldView::showCursor(CursorShape shape) {
 void FieldView::endHintCursor() {
     if (hint_.isHintCursorShown && !IsHintCursorDue(hint_, SteadyMilliseconds()) &&
         !game_.workerBusy)
-        unsetCursor();
+        showCursor(CursorShape::Arrow);
+}
+
+void FieldView::invert(const QRegion& region) {
+    inverted_ ^= region;
+    update(region);
 }
 
 void FieldView::paintEvent(QPaintEvent* event) {
@@ -134,6 +141,13 @@ void FieldView::paintEvent(QPaintEvent* event) {
     const QImage picture = ImageOver(field_.fieldPicture);
     for (const QRect& r : clip)
         painter.drawImage(r.topLeft(), picture, r.translated(v.scrollX, v.scrollY));
+    if (!inverted_.isEmpty()) {
+        painter.setClipRegion(inverted_ & event->region());
+        // A bitwise inversion: the field's pixels carry no alpha, so blending modes don't fit.
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        painter.fillRect(inverted_.boundingRect(), Qt::black);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
     if (isCaptionFramesDue_)
         paintCaptionFrames(painter);
 }

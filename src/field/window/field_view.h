@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 
@@ -11,7 +12,6 @@
 #include "field/platform.h"
 
 class QPainter;
-class QRegion;
 
 namespace tessary {
 
@@ -41,8 +41,11 @@ public:
     Point pointer() const { return pointer_; }
     /// Moves the pointer (client coordinates).
     void movePointer(Point client);
-    /// Shows one of the engine's cursors.
+    /// Shows one of the engine's cursors. While a capture rectangle is being chosen the arrow
+    /// gives way to the capture cursor.
     void showCursor(CursorShape shape);
+    /// Inverts the colours of `region` (client coordinates) from now until it is inverted again.
+    void invert(const QRegion& region);
 
     HintState& hintState() { return hint_; }
 
@@ -74,6 +77,7 @@ private:
     int wheelRemainder_ = 0;  // eighths of a degree not yet making a notch
     HintState hint_;
     bool isCaptionFramesDue_ = false;  // the next paint draws the caption-button frames
+    QRegion inverted_;                 // drawn with inverted colours: the capture rectangle
 };
 
 }  // namespace tessary

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -36,11 +35,6 @@ struct Accelerator {
     int command;
     QKeySequence keys;
 };
-
-bool HasSavedGames() {
-    const QDir folder(QString::fromStdString(AppendFileName(ProgramFolder(), "save")));
-    return !folder.entryList({QStringLiteral("*.tsy")}, QDir::Files).isEmpty();
-}
 
 }  // namespace
 
@@ -201,7 +195,7 @@ void CMainFrame::updateMenu(QMenu* menu) {
 bool CMainFrame::isCommandEnabled(int id) const {
     switch (id) {
         case kCmdLoadGame:
-            return game_.canLoadGame(HasSavedGames());
+            return game_.canLoadGame(!ListSavedGames(savedGamesFolder_).empty());
         case kCmdNewGame:
             return game_.canStartNewGame();
         case kCmdLoadPicture:
@@ -252,6 +246,15 @@ void CMainFrame::runCommand(int id) {
         case kCmdCreateElements:
             createElementsCommand();
             return;
+        case kCmdSaveGame:
+            saveGameCommand();
+            return;
+        case kCmdLoadGame:
+            loadGameCommand();
+            return;
+        case kCmdSettings:
+            settingsCommand();
+            return;
         case kCmdSaveSettings:
             saveSettings();
             return;
@@ -297,11 +300,19 @@ void CMainFrame::runCommand(int id) {
         case kCmdDrawCaptionFrames:
             view_->showCaptionFramesOnce();
             return;
-        default:
-            commandOfLaterVersion(id);
+        case kCmdCaptureField:
+            captureFieldCommand();
+            return;
+        case kCmdCaptureRectangle:
+            captureRectangleCommand();
+            return;
+        case kCmdAbout:
+            aboutCommand();
+            return;
+        case kCmdControls:
+            controlsCommand();
+            return;
     }
 }
-
-void CMainFrame::commandOfLaterVersion(int) {}
 
 }  // namespace tessary

@@ -6,9 +6,11 @@
 
 #include "core/completion.h"
 #include "core/game_settings.h"
+#include "field/capture_selection.h"
 #include "field/field.h"
 #include "game/game_state.h"
 #include "game/rotation_worker.h"
+#include "persist/saved_game_store.h"
 
 class QLabel;
 class QMenu;
@@ -63,6 +65,10 @@ public:
     /// The folder the picture open dialog starts in: the sample pictures beside the program.
     static QString picturesFolder();
 
+    /// Where the saved games are kept: SavedGamesFolder(), unless a test points elsewhere.
+    const std::string& savedGamesFolder() const { return savedGamesFolder_; }
+    void setSavedGamesFolder(std::string folder) { savedGamesFolder_ = std::move(folder); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -102,9 +108,31 @@ private:
     void saveSettings();
     void restoreSettings();
     void showHelp(int topic);
-    /// Commands that come with the saved games, the settings dialog, capture and the About and
-    /// Controls windows: present in the menus, not available in this version.
-    void commandOfLaterVersion(int id);
+
+    // Capture of the field, whole or a dragged rectangle, as a picture file.
+    void captureFieldCommand();
+    void captureRectangleCommand();
+    /// Gives a mouse event of the field to the capture mode; true when the mode took it.
+    bool routeCaptureMouse(QEvent* event);
+    void saveCapture(const CaptureRect& box);
+
+    // The settings command, and what its dialog asks of the window while it is open.
+    void settingsCommand();
+    void repaintWindows();
+    void renderContour(std::uint32_t colour);
+    void applyTimerVisibility();
+
+    // Saved games: the save-game and load-game commands, and the end of a load on the worker.
+    void saveGameCommand();
+    void loadGameCommand();
+    void loadedGameReported(WorkerOutcome outcome);
+    /// Shows the preview with the game's new picture, sized to it afresh (after loading a
+    /// picture or a saved game).
+    void showPicturePreview();
+
+    // The information windows: About and Controls.
+    void aboutCommand();
+    void controlsCommand();
 
     GameSettings& settings_;
     SoundPlayer* sounds_;
@@ -125,6 +153,10 @@ private:
     QRect windowedGeometry_;  // the normal geometry saved when full-screen mode is entered
     bool wasMaximized_ = false;
     bool isClosing_ = false;
+    std::string savedGamesFolder_ = SavedGamesFolder();
+    int32_t lastValidThickness_ = 0;  // shown by the settings dialog for a stored 0; 0 none yet
+    // The capture-rectangle mode.
+    CaptureSelection capture_;
 };
 
 }  // namespace tessary

@@ -31,6 +31,8 @@ QPoint CentredAt(QPoint centre, QSize size) {
 }  // namespace
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ && routeCaptureMouse(event))
+        return true;
     if (watched == view_ && event->type() == QEvent::Resize)
         layoutChildren();
     return QMainWindow::eventFilter(watched, event);

@@ -94,13 +94,7 @@ bool CMainFrame::loadPictureCommand() {
     game_.plan.pictureWidth = game_.picture.width();
     game_.plan.pictureHeight = game_.picture.height();
     AttachToField(game_, field_);
-    preview_->setPicture(game_.picture);
-    const QRect client(view_->mapToGlobal(QPoint(0, 0)), view_->size());
-    const QSize screen(field_.viewport.screenWidth, field_.viewport.screenHeight);
-    preview_->togglePreview(client, screen);
-    if (!preview_->isVisible())
-        preview_->togglePreview(client, screen);
-    activateWindow();
+    showPicturePreview();
     return true;
 }
 

@@ -28,6 +28,10 @@ void WindowPlatform::repaintNow() {
     view_.repaint();
 }
 
+void WindowPlatform::invert(const Region& clientRegion) {
+    view_.invert(QRegionOf(clientRegion));
+}
+
 void WindowPlatform::setCursor(CursorShape shape) {
     view_.showCursor(shape);
 }

@@ -22,6 +22,7 @@ public:
     void invalidate(const Region& clientRegion) override;
     void invalidateAll() override;
     void repaintNow() override;
+    void invert(const Region& clientRegion) override;
     void setCursor(CursorShape shape) override;
     void captureMouse(bool capture) override;
     Point pointerPosition() const override;

@@ -1,0 +1,152 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <functional>
+
+#include "core/element_set.h"
+#include "dialogs/my_color_dialog.h"
+#include "dialogs/param_dlg.h"
+#include "field/window/command_ids.h"
+#include "picture/picture_buffer.h"
+#include "window_fixture.h"
+
+namespace tessary::testing {
+namespace {
+
+// The colour element 0's image shows around its shape: its contour.
+std::uint32_t ContourOfFirstElement(const GameState& game) {
+    const Element& e = game.elements->element(0);
+    for (int y = 0; y < e.image.height(); ++y)
+        for (int x = 0; x < e.image.width(); ++x)
+            if (!e.outline.contains(x, y))
+                return e.image.pixel(x, y);
+    return 0;
+}
+
+class SettingsCommandTest : public UiFixture {
+protected:
+    // A game of 3 x 2 elements of 32 made by the create-elements command, without rotation.
+    void startGame() {
+        settings.rotateElements = 0;
+        GameState& game = frame->game();
+        PictureHeader header;
+        header.width = 96;
+        header.height = 64;
+        game.picture = PictureBuffer::Create(header);
+        game.pictureLoaded = true;
+        game.pictureCut = true;
+        game.plan.pictureWidth = 96;
+        game.plan.pictureHeight = 64;
+        game.plan.elementSize = 32;
+        game.plan.columns = 3;
+        game.plan.rows = 2;
+        frame->runCommand(kCmdCreateElements);
+        ASSERT_TRUE(game.isInProgress());
+    }
+
+    // Runs the settings command; `edit` acts on the open dialog, which is then closed with OK
+    // (or Cancel). A dialog still open after that is cancelled, so that no test can hang.
+    void runSettings(const std::function<void(CParamDlg&)>& edit, bool isConfirmed = true) {
+        WhenModal([edit, isConfirmed](QWidget* modal) {
+            auto* dialog = qobject_cast<CParamDlg*>(modal);
+            if (dialog == nullptr) {
+                ADD_FAILURE() << "not the settings dialog";
+                modal->close();
+                return;
+            }
+            edit(*dialog);
+            if (isConfirmed)
+                dialog->accept();
+            else
+                dialog->reject();
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the dialog stayed open";
+                dialog->reject();
+            }
+        });
+        frame->runCommand(kCmdSettings);
+    }
+
+    static QLineEdit* edit(CParamDlg& dialog, const char* name) {
+        return dialog.findChild<QLineEdit*>(QLatin1String(name));
+    }
+};
+
+TEST_F(SettingsCommandTest, ContourChangesReachEveryElementAndAStoredZeroOpensAsTheLastThickness) {
+    startGame();
+    const int side = frame->game().plan.bitmapSide;
+    QString shown;
+    runSettings([&shown](CParamDlg& dialog) {
+        shown = edit(dialog, "contourThickness")->text();
+        edit(dialog, "contourThickness")->setText(QStringLiteral("4"));
+    });
+    EXPECT_EQ(shown, QStringLiteral("3"));
+    EXPECT_EQ(settings.contourThickness, 4);
+    for (const Element& e : frame->game().elements->elementTable()) {
+        EXPECT_EQ(e.fieldRect.right - e.fieldRect.left, side + 1) << e.index;
+        EXPECT_EQ(e.image.width(), side + 1) << e.index;
+    }
+
+    auto toggle3D = [](CParamDlg& dialog) {
+        dialog.findChild<QCheckBox*>(QStringLiteral("enable3DElements"))->click();
+    };
+    runSettings(toggle3D);
+    EXPECT_EQ(settings.contourThickness, 0);
+    const Element& e = frame->game().elements->element(0);
+    EXPECT_EQ(e.raisedOutline, e.outline) << "flat pieces";
+
+    // Reopened and confirmed unchanged: the stored 0 is not refused.
+    runSettings([&shown](CParamDlg& dialog) { shown = edit(dialog, "contourThickness")->text(); });
+    EXPECT_EQ(shown, QStringLiteral("4"));
+    EXPECT_EQ(settings.contourThickness, 0);
+
+    runSettings(toggle3D);
+    EXPECT_EQ(settings.contourThickness, 4);
+    EXPECT_NE(e.raisedOutline, e.outline);
+    EXPECT_TRUE(questions.isEmpty()) << questions.join(u'|').toStdString();
+}
+
+TEST_F(SettingsCommandTest, TheTimerDisplayFollowsShowTimer) {
+    startGame();
+    ASSERT_FALSE(frame->timerDisplay().isHidden());
+    runSettings([](CParamDlg& dialog) {
+        dialog.findChild<QCheckBox*>(QStringLiteral("showTimer"))->click();
+    });
+    EXPECT_EQ(settings.showTimer, 0);
+    EXPECT_TRUE(frame->timerDisplay().isHidden());
+    runSettings([](CParamDlg& dialog) {
+        dialog.findChild<QCheckBox*>(QStringLiteral("showTimer"))->click();
+    });
+    EXPECT_FALSE(frame->timerDisplay().isHidden());
+}
+
+TEST_F(SettingsCommandTest, CancelAfterAColourChoiceRestoresTheOldContour) {
+    startGame();
+    const std::int32_t old = settings.contourColor3D;
+    const ColourRef chosen = MakeColourRef(250, 0, 0);
+    std::uint32_t contourWhileOpen = 0;
+    runSettings(
+        [&](CParamDlg& dialog) {
+            WhenModal([chosen](QWidget* modal) {
+                auto* chooser = qobject_cast<CMyColorDialog*>(modal);
+                if (chooser == nullptr) {
+                    ADD_FAILURE() << "not the colour chooser";
+                    modal->close();
+                    return;
+                }
+                chooser->setCurrentColor(QColorOf(chosen));
+                chooser->accept();
+            });
+            dialog.findChild<QPushButton*>(QStringLiteral("contourColor"))->click();
+            contourWhileOpen = ContourOfFirstElement(frame->game());
+        },
+        false);
+    EXPECT_EQ(contourWhileOpen, PixelOfColourRef(chosen)) << "shown while the dialog is open";
+    EXPECT_EQ(settings.contourColor3D, old);
+    EXPECT_EQ(ContourOfFirstElement(frame->game()), PixelOfColourRef(old));
+}
+
+}  // namespace
+}  // namespace tessary::testing
