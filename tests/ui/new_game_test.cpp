@@ -44,14 +44,10 @@ protected:
     void playNewGame(bool isRotated, int columns = 0, int rows = 0) {
         settings.rotateElements = isRotated ? 1 : 0;
         const QString path = WriteTestPicture(folder);
-        WhenModal([path, columns, rows](QWidget* modal) {
-            auto* open = qobject_cast<COpenFileDlg*>(modal);
-            ASSERT_NE(open, nullptr);
+        WhenModal<COpenFileDlg>([path, columns, rows](COpenFileDlg* open) {
             open->selectFile(path);
             QMetaObject::invokeMethod(open, "accept");
-            WhenModal([columns, rows](QWidget* next) {
-                auto* cut = qobject_cast<CSizePartDlg*>(next);
-                ASSERT_NE(cut, nullptr);
+            WhenModal<CSizePartDlg>([columns, rows](CSizePartDlg* cut) {
                 if (columns != 0) {
                     TypeInto(cut, "columns", columns);
                     TypeInto(cut, "rows", rows);

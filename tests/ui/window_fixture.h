@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <type_traits>
 
 #include "core/game_settings.h"
 #include "dialogs/message_box.h"
@@ -16,14 +17,17 @@
 
 namespace tessary::testing {
 
-/// Runs `act` on the next modal window to appear (a dialog or message box opened by a command),
-/// polling the event loop until one is up.
-inline void WhenModal(std::function<void(QWidget*)> act) {
+/// Runs `act` on the next visible modal window of type Dialog (by default any: a dialog or
+/// message box opened by a command), polling the event loop until one is up. A modal window of
+/// another type, such as the one a command is still closing, is passed over.
+template <class Dialog = QWidget>
+void WhenModal(std::type_identity_t<std::function<void(Dialog*)>> act) {
     QTimer::singleShot(10, [act = std::move(act)] {
-        if (QWidget* modal = QApplication::activeModalWidget())
+        auto* modal = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (modal != nullptr && modal->isVisible())
             act(modal);
         else
-            WhenModal(act);
+            WhenModal<Dialog>(act);
     });
 }
 

@@ -1,5 +1,6 @@
 #include "field/window/completion_window.h"
 
+#include <QBitmap>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,7 +14,13 @@ CompletionWindow::CompletionWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       picture_(AssetPath(QStringLiteral("completion.png"))) {
     setAttribute(Qt::WA_TranslucentBackground);
+    // Not shown on the borderless window; names it to task lists and accessibility tools.
+    setWindowTitle(QString::fromUtf8("Поздравляем!"));
     setFixedSize(picture_.isNull() ? QSize(160, 160) : picture_.size());
+    // Shaped by the picture's opaque pixels, so the window is round also where no compositor
+    // blends translucent windows.
+    if (picture_.hasAlphaChannel())
+        setMask(QBitmap::fromImage(picture_.createAlphaMask()));
     shown_.start();
     if (parent != nullptr)
         move(parent->geometry().center() - rect().center());

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include "program_run.h"
+
+namespace tessary::testing {
+
+/// A test that plays the real program in its own folder, with the coded picture beside it.
+/// Window places are given from the main window's client origin.
+class ProgramFixture : public ::testing::Test {
+protected:
+    ProgramFixture();
+
+    /// Starts the program (again, after a quit) and waits for its window.
+    void startProgram();
+    /// "Игра" opened and "Создать игру" pointed at with the mouse, "Новая игра" chosen from its
+    /// submenu with the keyboard; the picture's path typed into the open dialog and the cut
+    /// dialog's proposal, 3 x 2, taken.
+    void startNewGame();
+    /// Points at the submenu item at `item` of an open menu and waits for its submenu.
+    void pointAtSubmenu(QPoint item);
+    /// Sends keys to the main window (nothing gives it the focus back after a dialog closes:
+    /// the X server runs without a window manager).
+    void keyToWindow(const QString& keys);
+    /// Waits for the dialog titled `title`, types `text` into its focused control and presses
+    /// Enter.
+    void answerDialog(const QString& title, const QString& text);
+    /// Quits through "Игра" > "Выход", confirming the question, and waits for the program to end.
+    void quitProgram();
+    /// Keeps a screenshot beside the test program as an artifact.
+    static void keep(const QImage& shot, const char* name);
+
+    ProgramRun program;
+    QString picture;  // the coded picture's path
+    unsigned long window = 0;
+    QPoint origin;
+};
+
+}  // namespace tessary::testing

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace tessary::testing {
+
+/// The real program, copied with the files it keeps beside itself (sounds, sample pictures,
+/// help) into a folder of its own, so that its settings file and saved games start empty and
+/// stay out of the build tree. The folder lives as long as this object; starting and stopping
+/// can repeat, as a player quits and comes back.
+class ProgramRun {
+public:
+    ProgramRun();
+    ~ProgramRun();
+
+    /// The folder the program runs from.
+    QString folder() const { return folder_.path(); }
+    /// Starts the program and waits for its main window; 0 when it did not appear.
+    unsigned long start();
+    /// Whether the program is still running.
+    bool isRunning() const { return process_.state() != QProcess::NotRunning; }
+    /// Waits up to `milliseconds` for the program to end by itself; true when it did.
+    bool waitForExit(int milliseconds);
+    /// Ends the program if it still runs.
+    void stop();
+
+private:
+    QTemporaryDir folder_;
+    QProcess process_;
+};
+
+}  // namespace tessary::testing
