@@ -22,11 +22,7 @@ CLoadGameDlg::CLoadGameDlg(std::string folder, QWidget* parent)
     deleteButton_ = MakeColumnButton(QStringLiteral("&Удалить"), "delete", this);
     QPushButton* cancelButton = MakeColumnButton(QStringLiteral("&Отмена"), "cancel", this);
 
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(loadButton);
-    buttons->addWidget(deleteButton_);
-    buttons->addWidget(cancelButton);
-    buttons->addStretch();
+    QVBoxLayout* buttons = StackColumnButtons({loadButton, deleteButton_, cancelButton});
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(ScaleX(10), ScaleY(10), ScaleX(10), ScaleY(10));
     grid->setHorizontalSpacing(ScaleX(10));

@@ -32,11 +32,7 @@ CSaveGameDlg::CSaveGameDlg(const QString& proposedName, std::string folder, QWid
     saveButton_->setEnabled(false);
     deleteButton_->setEnabled(false);
 
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(saveButton_);
-    buttons->addWidget(deleteButton_);
-    buttons->addWidget(cancelButton);
-    buttons->addStretch();
+    QVBoxLayout* buttons = StackColumnButtons({saveButton_, deleteButton_, cancelButton});
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(ScaleX(10), ScaleY(10), ScaleX(10), ScaleY(10));
     grid->setHorizontalSpacing(ScaleX(10));

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include <filesystem>
 #include <system_error>
@@ -21,6 +22,14 @@ QPushButton* MakeColumnButton(const QString& text, const char* objectName, QWidg
     button->setObjectName(QLatin1String(objectName));
     button->setAutoDefault(false);
     return button;
+}
+
+QVBoxLayout* StackColumnButtons(std::initializer_list<QPushButton*> buttons) {
+    auto* column = new QVBoxLayout;
+    for (QPushButton* button : buttons)
+        column->addWidget(button);
+    column->addStretch();
+    return column;
 }
 
 bool DeleteSavedGameTelling(QWidget* parent, const std::string& folder, const QString& name) {

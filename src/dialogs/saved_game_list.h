@@ -2,9 +2,11 @@
 
 #include <QListWidget>
 
+#include <initializer_list>
 #include <string>
 
 class QPushButton;
+class QVBoxLayout;
 
 namespace tessary {
 
@@ -17,6 +19,9 @@ QString FormatMessageText(const char* format, const QString& value);
 /// A button of the saved-game dialogs' button column; only the dialog's default button reacts
 /// to Enter.
 QPushButton* MakeColumnButton(const QString& text, const char* objectName, QWidget* parent);
+
+/// The saved-game dialogs' button column: `buttons` from the top, the rest left empty.
+QVBoxLayout* StackColumnButtons(std::initializer_list<QPushButton*> buttons);
 
 /// Deletes the files of saved game `name` in `folder`, telling the player of each file that
 /// could not be deleted. True when the game is gone, that is, its game file no longer exists.

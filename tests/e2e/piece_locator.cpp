@@ -29,6 +29,8 @@ QPoint Turned(QPoint p, int turns) {
     return p;
 }
 
+constexpr int kMinimumVisiblePixels = CodedPicture::kSide * CodedPicture::kSide / 4;
+
 int CellOf(QPoint picture) {
     return picture.y() / CodedPicture::kSide * CodedPicture::kColumns +
            picture.x() / CodedPicture::kSide;
@@ -69,6 +71,10 @@ std::vector<std::optional<PieceSighting>> LocatePieces(const QImage& screen) {
         for (auto it = votes[cell].cbegin(); it != votes[cell].cend(); ++it)
             if (it.value() > best.value())
                 best = it;
+        // A neighbour's knob shows a few hundred of this cell's pixels; a piece counts as seen
+        // only when a good part of its own core is.
+        if (best.value() < kMinimumVisiblePixels)
+            continue;
         PieceSighting seen;
         seen.turns = static_cast<int>(best.key() >> 48);
         seen.origin = QPoint(static_cast<qint16>((best.key() >> 24) & 0xFFFF),

@@ -35,10 +35,10 @@ struct PieceSighting {
     QPoint onScreen(QPoint p) const;
 };
 
-/// Finds the pieces of the coded picture in a screenshot, indexed row by row; a piece with no
-/// visible pixel has no sighting. A piece's pixels are those whose colour decodes into its
-/// cell; the turn and origin most of them agree on are its place (knobs of neighbours show
-/// pixels of the cell at their own place, and are outvoted).
+/// Finds the pieces of the coded picture in a screenshot, indexed row by row; a piece with less
+/// than a quarter of its cell visible has no sighting. A piece's pixels are those whose colour
+/// decodes into its cell; the turn and origin most of them agree on are its place (knobs of
+/// neighbours show pixels of the cell at their own place, and are outvoted).
 std::vector<std::optional<PieceSighting>> LocatePieces(const QImage& screen);
 
 }  // namespace tessary::testing

@@ -13,6 +13,10 @@ namespace tessary::testing {
 /// A test that plays the real program in its own folder, with the coded picture beside it.
 /// Window places are given from the main window's client origin.
 class ProgramFixture : public ::testing::Test {
+public:
+    /// Keeps a screenshot beside the test program as an artifact.
+    static void keep(const QImage& shot, const char* name);
+
 protected:
     ProgramFixture();
 
@@ -32,9 +36,6 @@ protected:
     void answerDialog(const QString& title, const QString& text);
     /// Quits through "Игра" > "Выход", confirming the question, and waits for the program to end.
     void quitProgram();
-    /// Keeps a screenshot beside the test program as an artifact.
-    static void keep(const QImage& shot, const char* name);
-
     ProgramRun program;
     QString picture;  // the coded picture's path
     unsigned long window = 0;

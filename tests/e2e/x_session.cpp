@@ -105,6 +105,20 @@ void XSession::type(const QString& text) {
 }
 
 QImage XSession::screenshot() {
+    // The program may still be working through the events just sent: the screen counts once
+    // two shots in a row agree (the timer display changes only once a second).
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    QImage previous = grabScreen();
+    for (;;) {
+        Pause(std::chrono::milliseconds(150));
+        QImage next = grabScreen();
+        if (next == previous || std::chrono::steady_clock::now() > deadline)
+            return next;
+        previous = std::move(next);
+    }
+}
+
+QImage XSession::grabScreen() {
     const std::optional<QByteArray> png =
         RunTool(QStringLiteral("import"), {"-window", "root", "png:-"});
     QImage image;

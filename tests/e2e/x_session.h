@@ -37,8 +37,11 @@ public:
     /// Types `text` into the focused control.
     static void type(const QString& text);
 
-    /// The whole screen now.
+    /// The whole screen, once it has stopped changing.
     static QImage screenshot();
+
+private:
+    static QImage grabScreen();
 };
 
 /// Waits `duration` while the program under test runs.
