@@ -45,7 +45,7 @@ const std::array<BoxSpec, 6> kBoxes = {{
 // The edits in the order they are read.
 enum Edit { kThickness, kCaptureRange, kScrollArea, kScrollSpeed, kKeyboardSpeed };
 
-struct EditSpec {
+struct EditField {
     const char* name;
     const char* label;
     int32_t PlaySettings::*field;
@@ -55,7 +55,7 @@ struct EditSpec {
     int helpTopic;
 };
 
-const std::array<EditSpec, 5> kEdits = {{
+const std::array<EditField, 5> kEdits = {{
     {"contourThickness", "То&лщина", &PlaySettings::contourThickness, 1, 5, true, 12289},
     {"captureRange", "Область &захвата", &PlaySettings::captureRange, 1, 16, true, 12291},
     {"mouseScrollArea", "&Область", &PlaySettings::mouseScrollArea, 5, 50, true, 12294},
@@ -93,16 +93,16 @@ CParamDlg::CParamDlg(QWidget* parent, ParamDlgHooks hooks)
         boxes_[i]->setMinimumHeight(ScaleY(16));
     }
     for (std::size_t i = 0; i < kEdits.size(); ++i) {
-        const EditSpec& spec = kEdits[i];
+        const EditField& rule = kEdits[i];
         edits_[i] = new QLineEdit(this);
-        edits_[i]->setObjectName(QLatin1String(spec.name));
+        edits_[i]->setObjectName(QLatin1String(rule.name));
         edits_[i]->setFixedSize(ScaleX(50), ScaleY(23));
-        labels_[i] = MakeFixedLabel(QString::fromUtf8(spec.label), 100, this);
-        labels_[i]->setObjectName(QLatin1String(spec.name) + QStringLiteral("Label"));
+        labels_[i] = MakeFixedLabel(QString::fromUtf8(rule.label), 100, this);
+        labels_[i]->setObjectName(QLatin1String(rule.name) + QStringLiteral("Label"));
         labels_[i]->setBuddy(edits_[i]);
-        if (spec.hasSpin) {
-            auto* spin = new CSpinButton(edits_[i], spec.minimum, spec.maximum);
-            spin->setObjectName(QLatin1String(spec.name) + QStringLiteral("Spin"));
+        if (rule.hasSpin) {
+            auto* spin = new CSpinButton(edits_[i], rule.minimum, rule.maximum);
+            spin->setObjectName(QLatin1String(rule.name) + QStringLiteral("Spin"));
         }
     }
     for (QLabel*& unit : units_)
@@ -252,20 +252,20 @@ bool CParamDlg::readControls() {
     for (std::size_t i = 0; i < kBoxes.size(); ++i)
         values_.*kBoxes[i].field = boxes_[i]->isChecked() ? 1 : 0;
     for (std::size_t i = 0; i < kEdits.size(); ++i) {
-        const EditSpec& spec = kEdits[i];
+        const EditField& rule = kEdits[i];
         bool isNumber = false;
         const int value = edits_[i]->text().trimmed().toInt(&isNumber);
         if (!isNumber) {
             refuse(edits_[i], QStringLiteral("Введите целое число."));
             return false;
         }
-        if (spec.hasSpin && (value < spec.minimum || value > spec.maximum)) {
+        if (rule.hasSpin && (value < rule.minimum || value > rule.maximum)) {
             refuse(edits_[i], QStringLiteral("Введите целое число от %1 до %2.")
-                                  .arg(spec.minimum)
-                                  .arg(spec.maximum));
+                                  .arg(rule.minimum)
+                                  .arg(rule.maximum));
             return false;
         }
-        values_.*spec.field = value;
+        values_.*rule.field = value;
     }
     return true;
 }

@@ -71,15 +71,8 @@ protected:
     void startGame(bool isRotated, int seed) {
         settings.rotateElements = isRotated ? 1 : 0;
         GameState& game = frame->game();
-        game.picture = GradientPicture();
+        placeCutPicture(GradientPicture());
         game.pictureName = "gradient";
-        game.pictureLoaded = true;
-        game.pictureCut = true;
-        game.plan.pictureWidth = 96;
-        game.plan.pictureHeight = 64;
-        game.plan.elementSize = 32;
-        game.plan.columns = 3;
-        game.plan.rows = 2;
         game.seedSource = [seed] { return seed; };
         frame->runCommand(kCmdCreateElements);
         waitForWorker();

@@ -30,20 +30,12 @@ protected:
     // A game of 3 x 2 elements of 32 made by the create-elements command, without rotation.
     void startGame() {
         settings.rotateElements = 0;
-        GameState& game = frame->game();
         PictureHeader header;
         header.width = 96;
         header.height = 64;
-        game.picture = PictureBuffer::Create(header);
-        game.pictureLoaded = true;
-        game.pictureCut = true;
-        game.plan.pictureWidth = 96;
-        game.plan.pictureHeight = 64;
-        game.plan.elementSize = 32;
-        game.plan.columns = 3;
-        game.plan.rows = 2;
+        placeCutPicture(PictureBuffer::Create(header));
         frame->runCommand(kCmdCreateElements);
-        ASSERT_TRUE(game.isInProgress());
+        ASSERT_TRUE(frame->game().isInProgress());
     }
 
     // Runs the settings command; `edit` acts on the open dialog, which is then closed with OK

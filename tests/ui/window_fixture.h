@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <type_traits>
+#include <utility>
 
 #include "core/game_settings.h"
 #include "dialogs/message_box.h"
@@ -45,6 +46,19 @@ protected:
     ~UiFixture() override {
         answer = MessageAnswer::Yes;
         frame->close();
+    }
+
+    /// Puts a 96 x 64 `picture` in place as if opened and cut 3 x 2 at 32, without the dialogs.
+    void placeCutPicture(PictureBuffer picture) {
+        GameState& game = frame->game();
+        game.picture = std::move(picture);
+        game.pictureLoaded = true;
+        game.pictureCut = true;
+        game.plan.pictureWidth = 96;
+        game.plan.pictureHeight = 64;
+        game.plan.elementSize = 32;
+        game.plan.columns = 3;
+        game.plan.rows = 2;
     }
 
     GameSettings settings;
