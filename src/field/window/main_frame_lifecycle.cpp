@@ -228,6 +228,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     if (help_ != nullptr)
         help_->close();
     preview_->close();
+    sounds_->finishLoading();
     event->accept();
 }
 

@@ -1,13 +1,19 @@
 #include "field/window/sound_player.h"
 
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QSoundEffect>
+#include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
 
 #include "core/program_folder.h"
 
 namespace tessary {
 namespace {
+
+constexpr int kLoadingWaitMilliseconds = 3000;
 
 QUrl SourceOf(Sound sound) {
     switch (sound) {
@@ -35,6 +41,27 @@ void SoundPlayer::play(Sound sound) {
         effects_[index]->setSource(SourceOf(sound));
     }
     effects_[index]->play();
+}
+
+bool SoundPlayer::isLoading() const {
+    return std::any_of(effects_.begin(), effects_.end(), [](const QSoundEffect* effect) {
+        return effect != nullptr && effect->status() == QSoundEffect::Loading;
+    });
+}
+
+void SoundPlayer::finishLoading() {
+    if (!isLoading())
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(kLoadingWaitMilliseconds, &loop, &QEventLoop::quit);
+    for (QSoundEffect* effect : effects_) {
+        if (effect != nullptr)
+            connect(effect, &QSoundEffect::statusChanged, &loop, [this, &loop] {
+                if (!isLoading())
+                    loop.quit();
+            });
+    }
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 }  // namespace tessary

@@ -20,6 +20,14 @@ public:
 
     void play(Sound sound);
 
+    /// Whether a sound's file is still being read in the background.
+    bool isLoading() const;
+
+    /// Lets every sound still being read finish (at most a few seconds). Called before the
+    /// program ends: Qt's sample cache cannot shut down while it is reading a file, and the
+    /// process would never exit.
+    void finishLoading();
+
 private:
     std::array<QSoundEffect*, 4> effects_{};
 };
