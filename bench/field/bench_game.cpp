@@ -14,25 +14,9 @@
 #include "core/knob_tables.h"
 #include "field/rotation.h"
 #include "field/viewport.h"
+#include "test_pictures.h"
 
 namespace tessary {
-namespace {
-
-PictureBuffer MakePicture(int width, int height) {
-    PictureHeader header;
-    header.width = width;
-    header.height = height;
-    header.bitsPerPixel = 24;
-    PictureBuffer picture = PictureBuffer::Create(header);
-    for (int y = 0; y < height; ++y) {
-        std::uint8_t* row = picture.row(y);
-        for (int x = 0; x < 3 * width; ++x)
-            row[x] = static_cast<std::uint8_t>(x * 7 + y * 3);
-    }
-    return picture;
-}
-
-}  // namespace
 
 BenchGame::BenchGame(int rows, int columns) {
     ResetToDefaults(settings);
@@ -43,9 +27,10 @@ BenchGame::BenchGame(int rows, int columns) {
     plan.rows = rows;
     if (!DerivePlan(plan, settings))
         throw std::logic_error("no plan");
-    picture = MakePicture(columns * 64, rows * 64);
+    picture = testing::MakeFilledPicture(columns * 64, rows * 64, VariedPixel);
     set = std::make_unique<ElementSet>(plan, OutlineGeometry::From(plan, settings),
                                        AssemblyOptions::From(settings));
+    platform.fullScreenClient = {1920, 1050};
     field = std::make_unique<Field>(settings, platform);
     Field& f = *field;
     f.viewport.screenWidth = 1920;
@@ -75,6 +60,11 @@ BenchGame::BenchGame(int rows, int columns) {
     painter = std::make_unique<FieldPainter>(f);
     set->setPainter(painter.get());
     RedrawField(f, true, false, false, false);
+}
+
+std::uint32_t VariedPixel(int x, int y) {
+    const auto byte = [](int value) { return static_cast<std::uint32_t>(value & 0xFF); };
+    return byte(21 * x + 3 * y + 14) << 16 | byte(21 * x + 3 * y + 7) << 8 | byte(21 * x + 3 * y);
 }
 
 double PeakResidentMiB() {

@@ -15,6 +15,7 @@
 #include "picture/picture_buffer.h"
 #include "picture/resample_picture.h"
 #include "picture/rotate_picture.h"
+#include "test_pictures.h"
 
 namespace {
 
@@ -66,20 +67,10 @@ const std::vector<std::uint8_t>& PhotoJpeg() {
 }
 
 PictureBuffer TrueColourPicture(int width, int height) {
-    tessary::PictureHeader header;
-    header.width = width;
-    header.height = height;
-    header.bitsPerPixel = 24;
-    PictureBuffer picture = PictureBuffer::Create(header);
-    for (int y = 0; y < height; ++y) {
-        std::uint8_t* row = picture.row(y);
-        for (int x = 0; x < width; ++x) {
-            for (int c = 0; c < 3; ++c) {
-                row[3 * x + c] = Sample(x, y, c);
-            }
-        }
-    }
-    return picture;
+    return tessary::testing::MakeFilledPicture(width, height, [](int x, int y) {
+        return static_cast<std::uint32_t>(Sample(x, y, 2) << 16 | Sample(x, y, 1) << 8 |
+                                          Sample(x, y, 0));
+    });
 }
 
 void BM_DecodeJpeg(benchmark::State& state) {

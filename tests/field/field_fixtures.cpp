@@ -11,6 +11,7 @@
 #include "field/region_blit.h"
 #include "field/rotation.h"
 #include "field/viewport.h"
+#include "test_pictures.h"
 
 namespace tessary {
 
@@ -21,21 +22,7 @@ std::uint32_t PicturePixel(int x, int y) {
 }
 
 PictureBuffer MakeTestPicture(int width, int height) {
-    PictureHeader header;
-    header.width = width;
-    header.height = height;
-    header.bitsPerPixel = 24;
-    PictureBuffer picture = PictureBuffer::Create(header);
-    for (int y = 0; y < height; ++y) {
-        std::uint8_t* row = picture.row(y);
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t p = PicturePixel(x, y);
-            row[3 * x] = static_cast<std::uint8_t>(p);
-            row[3 * x + 1] = static_cast<std::uint8_t>(p >> 8);
-            row[3 * x + 2] = static_cast<std::uint8_t>(p >> 16);
-        }
-    }
-    return picture;
+    return testing::MakeFilledPicture(width, height, PicturePixel);
 }
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "core/region.h"
 #include "field/platform.h"
-#include "picture/progress_sink.h"
+#include "quiet_platform.h"
 
 namespace tessary {
 
@@ -49,13 +49,7 @@ public:
     Point fullScreenClient{1016, 722};
 
 private:
-    class NullProgress : public ProgressSink {
-    public:
-        void begin(int) override {}
-        void step() override {}
-        void end() override {}
-    };
-    NullProgress progressSink_;
+    testing::NullProgress progressSink_;
 };
 
 }  // namespace tessary

@@ -8,6 +8,7 @@
 #include "field/rotation.h"
 #include "game/apply_join_reaction.h"
 #include "picture/rotate_picture.h"
+#include "test_pictures.h"
 
 namespace tessary::testing {
 
@@ -50,21 +51,7 @@ std::uint32_t PicturePixel(int x, int y) {
 }
 
 PictureBuffer MakeTestPicture(int width, int height) {
-    PictureHeader header;
-    header.width = width;
-    header.height = height;
-    header.bitsPerPixel = 24;
-    PictureBuffer picture = PictureBuffer::Create(header);
-    for (int y = 0; y < height; ++y) {
-        std::uint8_t* row = picture.row(y);
-        for (int x = 0; x < width; ++x) {
-            const std::uint32_t p = PicturePixel(x, y);
-            row[3 * x] = static_cast<std::uint8_t>(p);
-            row[3 * x + 1] = static_cast<std::uint8_t>(p >> 8);
-            row[3 * x + 2] = static_cast<std::uint8_t>(p >> 16);
-        }
-    }
-    return picture;
+    return MakeFilledPicture(width, height, PicturePixel);
 }
 
 GameHarness::GameHarness(const HarnessOptions& options)

@@ -38,6 +38,25 @@ std::size_t LegendIndexOf(ColourRef colour) {
 
 }  // namespace
 
+PictureBuffer MakeFilledPicture(int width, int height,
+                                const std::function<std::uint32_t(int x, int y)>& pixelAt) {
+    PictureHeader header;
+    header.width = width;
+    header.height = height;
+    header.bitsPerPixel = 24;
+    PictureBuffer picture = PictureBuffer::Create(header);
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* row = picture.row(y);
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t p = pixelAt(x, y);
+            row[3 * x] = static_cast<std::uint8_t>(p);
+            row[3 * x + 1] = static_cast<std::uint8_t>(p >> 8);
+            row[3 * x + 2] = static_cast<std::uint8_t>(p >> 16);
+        }
+    }
+    return picture;
+}
+
 PictureBuffer MakePicture(int width, int height, int bitsPerPixel, bool isTopDown) {
     PictureHeader header;
     header.width = width;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,11 @@ namespace tessary::testing {
 
 /// A zeroed picture; paletted depths get the legend colours below as their table.
 PictureBuffer MakePicture(int width, int height, int bitsPerPixel, bool isTopDown = false);
+
+/// A 24-bit bottom-up picture whose pixel (x, y from the top) is pixelAt(x, y), given as
+/// 0xRRGGBB.
+PictureBuffer MakeFilledPicture(int width, int height,
+                                const std::function<std::uint32_t(int x, int y)>& pixelAt);
 
 /// Pictures drawn as text, one character per pixel, rows top-down. Legend:
 /// '.' black, '#' white, 'r' red, 'g' green, 'b' blue, 'y' yellow, 'c' cyan, 'm' magenta,

@@ -7,11 +7,10 @@
 
 #include "core/game_settings.h"
 #include "field/field.h"
-#include "field/platform.h"
 #include "game/create_elements.h"
 #include "game/game_state.h"
 #include "persist/saved_game_reader.h"
-#include "picture/progress_sink.h"
+#include "quiet_platform.h"
 
 namespace {
 
@@ -21,28 +20,11 @@ using namespace tessary;
 // tested for them.
 constexpr std::int64_t kMaxBuiltPixels = 1 << 22;
 
-class NullPlatform : public Platform, public ProgressSink {
-public:
-    void invalidate(const Region&) override {}
-    void invalidateAll() override {}
-    void repaintNow() override {}
-    void setCursor(CursorShape) override {}
-    void captureMouse(bool) override {}
-    Point pointerPosition() const override { return {}; }
-    void movePointer(Point) override {}
-    void playSound(Sound) override {}
-    ProgressSink& progress(const char*) override { return *this; }
-    void runOnMainThread(const std::function<void()>& task) override { task(); }
-    Point fullScreenClientSize() const override { return {640, 480}; }
-    void begin(int) override {}
-    void step() override {}
-    void end() override {}
-};
-
 void Rebuild(const SavedGameContents& game) {
     GameSettings settings;
     settings.rotateElements = 0;
-    NullPlatform platform;
+    tessary::testing::QuietPlatform platform;
+    platform.fullScreenClient = {640, 480};
     Field field(settings, platform);
     field.viewport.screenWidth = 640;
     field.viewport.screenHeight = 480;
