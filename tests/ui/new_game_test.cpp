@@ -178,6 +178,20 @@ void NewGameTest::dragRightOfFirst(int k) {
     mouse(QEvent::MouseButtonRelease, target, Qt::LeftButton, Qt::NoButton);
 }
 
+TEST_F(NewGameTest, ACommandGivenWhileAPieceIsCarriedLetsGoOfItFirst) {
+    playNewGame(false);
+    const Rect core = elements().baseRects()[2];
+    const Viewport& v = frame->field().viewport;
+    const QPoint grab((core.left + core.right) / 2 - v.scrollX,
+                      (core.top + core.bottom) / 2 - v.scrollY);
+    mouse(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+    ASSERT_EQ(frame->field().heldElement, 2);
+    frame->runCommand(kCmdArrangeElements);
+    EXPECT_EQ(frame->field().heldElement, -1);
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_TRUE(frame->field().dragRegion.isEmpty());
+}
+
 TEST_F(NewGameTest, PauseStopsTheClockUntilThePauseKeyClosesItsWindow) {
     playNewGame(false);
     bool wasRunningInPause = true;

@@ -13,6 +13,7 @@
 #include "dialogs/help_request.h"
 #include "dialogs/message_box.h"
 #include "field/arrange.h"
+#include "field/dragging.h"
 #include "field/field_drawing.h"
 #include "field/viewport.h"
 #include "field/window/command_ids.h"
@@ -229,6 +230,11 @@ QString CMainFrame::relabelledText(int id) const {
 void CMainFrame::runCommand(int id) {
     if (!isCommandEnabled(id))
         return;
+    // A command given from the keyboard while a piece is carried lets go of it where it is
+    // first: its dialogs take the mouse, so the release would never reach the field, and its
+    // redraws would paint the piece into the field while it is still being carried.
+    if (field_.heldElement >= 0)
+        ReleaseElement(field_);
     if (IsTextureCommand(id)) {
         chooseTexture(id);
         return;
