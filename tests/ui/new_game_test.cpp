@@ -186,6 +186,8 @@ TEST_F(NewGameTest, ACommandGivenWhileAPieceIsCarriedLetsGoOfItFirst) {
                       (core.top + core.bottom) / 2 - v.scrollY);
     mouse(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
     ASSERT_EQ(frame->field().heldElement, 2);
+    frame->runCommand(kCmdShowPicture);
+    EXPECT_EQ(frame->field().heldElement, 2);  // looking at the picture keeps it in hand
     frame->runCommand(kCmdArrangeElements);
     EXPECT_EQ(frame->field().heldElement, -1);
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);

@@ -232,8 +232,9 @@ void CMainFrame::runCommand(int id) {
         return;
     // A command given from the keyboard while a piece is carried lets go of it where it is
     // first: its dialogs take the mouse, so the release would never reach the field, and its
-    // redraws would paint the piece into the field while it is still being carried.
-    if (field_.heldElement >= 0)
+    // redraws would paint the piece into the field while it is still being carried. Only the
+    // picture window, which touches neither, can be shown with the piece in hand.
+    if (field_.heldElement >= 0 && id != kCmdShowPicture)
         ReleaseElement(field_);
     if (IsTextureCommand(id)) {
         chooseTexture(id);
