@@ -23,6 +23,17 @@ void Mark(Field& field, CaptureSelection& selection, const Rect& box) {
     selection.marked = box.isEmpty() ? Rect{} : box;
 }
 
+// Back to normal play: the marking removed, the mouse released, the arrow shown.
+void EndCapture(Field& field, CaptureSelection& selection) {
+    if (selection.captureState == CaptureState::Dragging) {
+        Mark(field, selection, Rect{});
+        field.platform.captureMouse(false);
+    }
+    selection.captureState = CaptureState::Normal;
+    field.isCaptureArmed = false;
+    field.platform.setCursor(CursorShape::Arrow);
+}
+
 }  // namespace
 
 void ArmCaptureRectangle(Field& field, CaptureSelection& selection) {
@@ -65,11 +76,7 @@ CaptureRelease CaptureMouseUp(Field& field, CaptureSelection& selection, bool is
     if (!isLeftButton)
         return {true, {}};
     // What is shown is removed, wherever the last move left it.
-    Mark(field, selection, Rect{});
-    field.platform.captureMouse(false);
-    selection.captureState = CaptureState::Normal;
-    field.isCaptureArmed = false;
-    field.platform.setCursor(CursorShape::Arrow);
+    EndCapture(field, selection);
 
     const Viewport& v = field.viewport;
     const Rect box = BoxTo(selection, client).translated(v.scrollX, v.scrollY);
@@ -79,6 +86,13 @@ CaptureRelease CaptureMouseUp(Field& field, CaptureSelection& selection, bool is
     if (chosen.isEmpty())
         chosen = CaptureRect{};
     return {true, chosen};
+}
+
+bool CancelCapture(Field& field, CaptureSelection& selection) {
+    if (selection.captureState == CaptureState::Normal)
+        return false;
+    EndCapture(field, selection);
+    return true;
 }
 
 PixelView32 FieldPixels(const Bitmap32& fieldPicture) {

@@ -49,6 +49,10 @@ bool CaptureMouseMove(Field& field, CaptureSelection& selection, Point client);
 CaptureRelease CaptureMouseUp(Field& field, CaptureSelection& selection, bool isLeftButton,
                               Point client);
 
+/// Escape: ends the mode without capturing anything, removing the marking and releasing the
+/// mouse. Returns whether the mode was on.
+bool CancelCapture(Field& field, CaptureSelection& selection);
+
 /// The field picture as the picture writers read it.
 PixelView32 FieldPixels(const Bitmap32& fieldPicture);
 

@@ -143,5 +143,27 @@ TEST_F(CaptureTest, OnlyTheEventsOfTheModeAreTaken) {
     EXPECT_EQ(CaptureMouseUp(field, selection, true, {30, 40}).box, (CaptureRect{5, 5, 30, 40}));
 }
 
+TEST_F(CaptureTest, EscapeEndsTheModeWithoutCapturing) {
+    EXPECT_FALSE(CancelCapture(field, selection));  // nothing to end
+
+    ArmCaptureRectangle(field, selection);
+    EXPECT_TRUE(CancelCapture(field, selection));
+    EXPECT_EQ(selection.captureState, CaptureState::Normal);
+    EXPECT_FALSE(field.isCaptureArmed);
+    EXPECT_EQ(platform.cursors.back(), CursorShape::Arrow);
+    EXPECT_FALSE(CaptureMouseDown(field, selection, true, {5, 5}));  // the pieces get it again
+
+    // Mid-drag: the marking goes and the mouse is free again.
+    ArmCaptureRectangle(field, selection);
+    CaptureMouseDown(field, selection, true, {5, 5});
+    CaptureMouseMove(field, selection, {50, 40});
+    ASSERT_FALSE(platform.inverted.isEmpty());
+    EXPECT_TRUE(CancelCapture(field, selection));
+    EXPECT_TRUE(platform.inverted.isEmpty());
+    EXPECT_FALSE(platform.isMouseCaptured);
+    EXPECT_TRUE(selection.marked.isEmpty());
+    EXPECT_FALSE(CaptureMouseUp(field, selection, true, {50, 40}).isConsumed);
+}
+
 }  // namespace
 }  // namespace tessary

@@ -94,6 +94,19 @@ TEST_F(CaptureTest, RectangleDraggedUpAndLeftIsShownInvertedAndSavedAsThatPartOf
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), before.copy(100, 50, 200, 150));
 }
 
+TEST_F(CaptureTest, EscapeMidRectangleRemovesTheMarkingAndSavesNothing) {
+    frame->runCommand(kCmdCaptureRectangle);
+    const QImage before = fieldImage();
+    mouse(QEvent::MouseButtonPress, {100, 50}, Qt::LeftButton, Qt::LeftButton);
+    mouse(QEvent::MouseMove, {300, 200}, Qt::NoButton, Qt::LeftButton);
+    QTest::keyClick(&frame->fieldView(), Qt::Key_Escape);
+    // (Asserted: were the mode still on, the release below would open the save dialog.)
+    ASSERT_EQ(frame->fieldView().cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(frame->fieldView().grab().toImage().pixel(150, 100), before.pixel(150, 100));
+    mouse(QEvent::MouseButtonRelease, {300, 200}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_TRUE(savedFiles().isEmpty());  // no save dialog was opened either
+}
+
 TEST_F(CaptureTest, PngNameWritesNothingAndSaysWhy) {
     saveAs(QStringLiteral("field.png"));
     frame->runCommand(kCmdCaptureField);

@@ -112,8 +112,9 @@ private:
     // Capture of the field, whole or a dragged rectangle, as a picture file.
     void captureFieldCommand();
     void captureRectangleCommand();
-    /// Gives a mouse event of the field to the capture mode; true when the mode took it.
-    bool routeCaptureMouse(QEvent* event);
+    /// Gives a mouse event of the field, or Escape, to the capture mode; true when the mode
+    /// took it.
+    bool routeCaptureEvent(QEvent* event);
     void saveCapture(const CaptureRect& box);
 
     // The settings command, and what its dialog asks of the window while it is open.

@@ -1,5 +1,6 @@
 #include "field/window/main_frame.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <cmath>
@@ -33,10 +34,13 @@ void CMainFrame::captureRectangleCommand() {
     ArmCaptureRectangle(field_, capture_);
 }
 
-bool CMainFrame::routeCaptureMouse(QEvent* event) {
+bool CMainFrame::routeCaptureEvent(QEvent* event) {
     if (capture_.captureState == CaptureState::Normal)
         return false;
     const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress)
+        return static_cast<const QKeyEvent&>(*event).key() == Qt::Key_Escape &&
+               CancelCapture(field_, capture_);
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
         type != QEvent::MouseButtonRelease)
         return false;

@@ -31,7 +31,7 @@ QPoint CentredAt(QPoint centre, QSize size) {
 }  // namespace
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view_ && routeCaptureMouse(event))
+    if (watched == view_ && routeCaptureEvent(event))
         return true;
     if (watched == view_ && event->type() == QEvent::Resize)
         layoutChildren();
