@@ -104,12 +104,20 @@ LoadGameResult Load(GameState& state, Field& field, GameSettings& settings, Rota
 LoadGameResult LoadSavedGame(GameState& state, Field& field, GameSettings& settings,
                              RotationWorker& worker, RotationWorker::Report report,
                              std::string_view folder, std::string_view name) {
+    // The stored settings are put in force before the game is rebuilt; a game that is not
+    // built after all gives the player's own settings back.
+    const GameSettings playerSettings = settings;
+    LoadGameResult result;
     try {
-        return Load(state, field, settings, worker, std::move(report), folder, name);
+        result = Load(state, field, settings, worker, std::move(report), folder, name);
     } catch (const std::bad_alloc&) {
         ResetGame(state, field, true);
-        return {LoadOutcome::OutOfMemory, {}};
+        result = {LoadOutcome::OutOfMemory, {}};
     }
+    if (result.outcome != LoadOutcome::Loaded && result.outcome != LoadOutcome::Rotating) {
+        settings = playerSettings;
+    }
+    return result;
 }
 
 }  // namespace tessary

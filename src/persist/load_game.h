@@ -36,7 +36,7 @@ struct LoadGameResult {
 /// window remakes its background from them afterwards. With rotateElements on, `worker` turns
 /// the picture and finishes the game, reporting to `report`; should no worker start, the
 /// picture is turned here. On failure the game is gone and, except for a missing game file,
-/// the picture too.
+/// the picture too; the settings are the player's own again.
 LoadGameResult LoadSavedGame(GameState& state, Field& field, GameSettings& settings,
                              RotationWorker& worker, RotationWorker::Report report,
                              std::string_view folder, std::string_view name);

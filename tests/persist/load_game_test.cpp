@@ -94,6 +94,15 @@ TEST_F(LoadGameTest, GivesBackTheSavedGameWithTheClockContinuing) {
     EXPECT_EQ(a, again.end()) << "first difference at " << (a - again.begin());
 }
 
+TEST_F(LoadGameTest, AGameNotBuiltAfterAllGivesThePlayersSettingsBack) {
+    saveGame({.rotateElements = false});
+    h->settings.captureRange = 12;                           // the file stores 5
+    h->platform.failAtStep = h->platform.progressSteps + 1;  // memory runs out while building
+    ASSERT_EQ(load().outcome, LoadOutcome::OutOfMemory);
+    EXPECT_EQ(h->settings.captureRange, 12);
+    expectNothingLoaded();
+}
+
 TEST_F(LoadGameTest, TurnedGameIsFinishedByTheWorker) {
     saveGame({.rotateElements = true});
     ASSERT_EQ(load().outcome, LoadOutcome::Rotating);
