@@ -11,6 +11,7 @@
 
 #include <functional>
 
+#include "dialog_controls.h"
 #include "dialogs/help_request.h"
 #include "dialogs/my_color_dialog.h"
 #include "dialogs/param_dlg.h"
@@ -32,9 +33,7 @@ public:
 
     template <typename Widget = QLineEdit>
     Widget* control(const QString& name) {
-        auto* widget = dialog.findChild<Widget*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
+        return ControlOf<Widget>(dialog, name);
     }
 
     void type(const char* name, const QString& text) { control(name)->setText(text); }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "dialog_controls.h"
 #include "dialogs/save_option_dlg.h"
 #include "message_recorder.h"
 
@@ -20,20 +21,12 @@ public:
 
     template <typename Widget = QLineEdit>
     Widget* control(const char* name) {
-        auto* widget = dialog.findChild<Widget*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return ControlOf<Widget>(dialog, QLatin1String(name));
     }
     QSlider* slider(const char* name) { return control<QSlider>(name); }
     QCheckBox* box(const char* name) { return control<QCheckBox>(name); }
 
-    void type(const char* name, const QString& text) {
-        QLineEdit* field = control(name);
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Delete);
-        QTest::keyClicks(field, text);
-    }
+    void type(const char* name, const QString& text) { TypeInto(control(name), text); }
 
     CSaveOptionDlg dialog;
 };

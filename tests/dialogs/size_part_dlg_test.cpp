@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "dialog_controls.h"
 #include "dialogs/ex_combo_box.h"
 #include "dialogs/help_request.h"
 #include "dialogs/size_part_dlg.h"
@@ -32,9 +33,7 @@ public:
 
     template <typename Widget = QLineEdit>
     Widget* control(const char* name) {
-        auto* widget = dialog.findChild<Widget*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return ControlOf<Widget>(dialog, QLatin1String(name));
     }
 
     QString text(const char* name) {
@@ -44,13 +43,7 @@ public:
         return control(name)->text();
     }
 
-    void type(const char* name, const QString& text) {
-        QLineEdit* field = control(name);
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Delete);
-        QTest::keyClicks(field, text);
-    }
+    void type(const char* name, const QString& text) { TypeInto(control(name), text); }
 
     void chooseSize(int32_t size) {
         auto* list = control<CExComboBox>("elementSize");
