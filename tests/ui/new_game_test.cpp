@@ -45,7 +45,11 @@ protected:
         settings.rotateElements = isRotated ? 1 : 0;
         const QString path = WriteTestPicture(folder);
         WhenModal<COpenFileDlg>([path, columns, rows](COpenFileDlg* open) {
-            open->selectFile(path);
+            // Typed as the player would: selectFile() leaves the name box alone while it
+            // has the keyboard focus.
+            auto* name = open->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(path);
             QMetaObject::invokeMethod(open, "accept");
             WhenModal<CSizePartDlg>([columns, rows](CSizePartDlg* cut) {
                 if (columns != 0) {
