@@ -36,7 +36,7 @@ BenchGame::BenchGame(int rows, int columns) {
     f.viewport.screenWidth = 1920;
     f.viewport.screenHeight = 1080;
     f.viewport.clientRect = {0, 0, 1920, 1050};
-    f.pictures = {&picture, nullptr, nullptr, nullptr};
+    f.pictures.emplace(picture);
     f.background.colour = 0xA0C0B0;
     f.elements = set.get();
 
@@ -59,7 +59,7 @@ BenchGame::BenchGame(int rows, int columns) {
     SetFieldSize(f, size.x, size.y);
     painter = std::make_unique<FieldPainter>(f);
     set->setPainter(painter.get());
-    RedrawField(f, true, false, false, false);
+    RedrawField(f, {.clear = true});
 }
 
 std::uint32_t VariedPixel(int x, int y) {

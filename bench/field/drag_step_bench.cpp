@@ -37,7 +37,7 @@ struct DragGame {
         }
         blockPiece = set.indexAt(kBlockRows / 2, kBlockColumns / 2);
         lonePiece = set.indexAt(kRows - 1, kColumns - 1);
-        RedrawField(*game.field, true, false, false, false);
+        RedrawField(*game.field, {.clear = true});
     }
 
     void carryTo(int i, Point corner) {

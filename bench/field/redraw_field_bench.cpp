@@ -13,7 +13,8 @@ void BM_RedrawField(benchmark::State& state) {
     static BenchGame game(25, 40);
     const bool renders = state.range(0) != 0, rebuilds = state.range(1) != 0;
     for (auto _ : state) {
-        RedrawField(*game.field, true, false, renders, rebuilds);
+        RedrawField(*game.field,
+                    {.clear = true, .renderImages = renders, .rebuildRegions = rebuilds});
         benchmark::ClobberMemory();
     }
     state.counters["field_MPixel"] =

@@ -42,6 +42,11 @@ struct Element : ElementOutlines {
     }
 };
 
+/// Rebuilds the element's outlines from its knob and shift tables; both old regions go.
+inline void RebuildOutline(Element& e, const OutlineGeometry& g) {
+    static_cast<ElementOutlines&>(e) = BuildOutline(e.knobs, e.knobShifts, g);
+}
+
 /// The side of the picture that `fieldSide` of an element turned to `rotation` shows.
 constexpr Side PictureSideOf(Side fieldSide, int rotation) {
     return static_cast<Side>((fieldSide + rotation) % 4);

@@ -6,10 +6,6 @@
 namespace tessary {
 namespace {
 
-void RebuildShape(ElementSet& set, Element& e) {
-    static_cast<ElementOutlines&>(e) = BuildOutline(e.knobs, e.knobShifts, set.geometry());
-}
-
 int LinkedSideFlags(const Element& e) {
     int flags = 0;
     for (Side side : kAllSides) {
@@ -30,7 +26,7 @@ void FieldRegionForLinks(ElementSet& set, int index, bool isShapeCurrent) {
         e.alone = true;
         set.separateFromBlock(index);
         if (!isShapeCurrent)
-            RebuildShape(set, e);
+            RebuildOutline(e, set.geometry());
         region = e.raisedOutline.translated(x, y);
         return;
     }
@@ -39,7 +35,7 @@ void FieldRegionForLinks(ElementSet& set, int index, bool isShapeCurrent) {
     if (e.hasAllLinks()) {
         e.enclosed = true;
         if (!isShapeCurrent)
-            RebuildShape(set, e);
+            RebuildOutline(e, set.geometry());
         region = e.outline.translated(x, y);
         return;
     }

@@ -5,13 +5,16 @@
 
 namespace tessary {
 
-void ReorientElementShape(ElementSet& set, int index, int turn) {
-    Element& e = set.element(index);
+void TurnElementShape(Element& e, int turn, const OutlineGeometry& g) {
     e.knobs = TurnEdgeTable(e.knobs, turn);
     e.knobShifts = TurnEdgeTable(e.knobShifts, turn);
     e.rotation = TurnRotation(e.rotation, turn);
-    static_cast<ElementOutlines&>(e) = BuildOutline(e.knobs, e.knobShifts, set.geometry());
-    e.imageRect = ComputeImageRect(e.knobs, set.geometry());
+    RebuildOutline(e, g);
+    e.imageRect = ComputeImageRect(e.knobs, g);
+}
+
+void ReorientElementShape(ElementSet& set, int index, int turn) {
+    TurnElementShape(set.element(index), turn, set.geometry());
     DetachElement(set, index);
 }
 

@@ -50,7 +50,7 @@ void ArrangeElements(Field& field) {
                      [&set](int a, int b) { return BlockSize(set, a) < BlockSize(set, b); });
     for (auto it = blocks.rbegin(); it != blocks.rend(); ++it)
         BringToFront(set, *it);
-    RedrawField(field, false, false, false, false);
+    RedrawField(field);
 }
 
 void ShowAllElements(Field& field) {
@@ -73,7 +73,7 @@ void ShowAllElements(Field& field) {
         MoveBlockMembers(set, i, dx, dy);
         set.moveElement(i, dx, dy);
     }
-    RedrawField(field, true, false, false, false);
+    RedrawField(field, {.clear = true});
 }
 
 }  // namespace tessary

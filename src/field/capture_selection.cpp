@@ -23,7 +23,7 @@ void Mark(Field& field, CaptureSelection& selection, const Rect& box) {
     selection.marked = box.isEmpty() ? Rect{} : box;
 }
 
-// Back to normal play: the marking removed, the mouse released, the arrow shown.
+// Back to normal play: the marking removed, the mouse released, the capture cursor gone.
 void EndCapture(Field& field, CaptureSelection& selection) {
     if (selection.captureState == CaptureState::Dragging) {
         Mark(field, selection, Rect{});
@@ -31,7 +31,7 @@ void EndCapture(Field& field, CaptureSelection& selection) {
     }
     selection.captureState = CaptureState::Normal;
     field.isCaptureArmed = false;
-    field.platform.setCursor(CursorShape::Arrow);
+    field.cursor.setCapturing(false);
 }
 
 }  // namespace
@@ -41,7 +41,7 @@ void ArmCaptureRectangle(Field& field, CaptureSelection& selection) {
         return;  // the rectangle under way stays as it is
     selection.captureState = CaptureState::Armed;
     field.isCaptureArmed = true;
-    field.platform.setCursor(CursorShape::Capture);
+    field.cursor.setCapturing(true);
 }
 
 bool CaptureMouseDown(Field& field, CaptureSelection& selection, bool isLeftButton, Point client) {

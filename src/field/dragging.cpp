@@ -33,16 +33,16 @@ int LimitMotion(int raw, int scroll, int low, int high, int limitLow, int limitH
     return raw;
 }
 
-// A join ended the drag: the grown block is drawn where it now lies.
+// A join ended the drag: the grown block is drawn where it now lies. The button is still
+// down, and its release may go to another window (the completion window): the pointer shows
+// again now.
 void EndDragOnJoin(Field& field, int h) {
     ElementSet& set = *field.elements;
-    field.platform.captureMouse(false);
     field.platform.invalidate(field.dragRegion);
-    field.heldElement = -1;
-    field.dragRegion = Region();
+    EndHolding(field);
     BringToFront(set, h);
-    DrawElement(field, h, false, true);
-    DrawBlockMembers(field, h, false);
+    DrawElement(field, h, {.invalidate = true});
+    DrawBlockMembers(field, h);
     set.element(h).blockMoved = false;
 }
 
@@ -70,14 +70,14 @@ void PickElement(Field& field, int keyState) {
         return;
     ElementSet& set = *field.elements;
     field.platform.captureMouse(true);
-    field.platform.setCursor(CursorShape::Hidden);
+    field.cursor.setHolding(true);
     if (set.element(e).alone) {
-        LiftElement(field, e, false, false);
+        LiftElement(field, e);
         Hold(field, e);
     } else if (IsDetachChord(keyState)) {
         DetachElement(set, e);
         RecomputeFieldRegion(set, e);
-        LiftElement(field, e, false, true);
+        LiftElement(field, e, {.beneath = Beneath::AllElements});
         Hold(field, e);
     } else {
         field.heldElement = e;
@@ -104,7 +104,7 @@ JoinReaction DragStep(Field& field, int keyState, Point client, bool isMarkedCom
 
     Region oldRegion = set.fieldRegions()[h];
     if (!held.lifted)
-        LiftElement(field, h, false, true);
+        LiftElement(field, h, {.beneath = Beneath::AllElements});
 
     const Viewport& v = field.viewport;
     const Rect& B = set.baseRects()[h];
@@ -129,7 +129,7 @@ JoinReaction DragStep(Field& field, int keyState, Point client, bool isMarkedCom
         if (!held.blockMoved) {
             for (int j : set.members(h)) {
                 if (j != h)
-                    LiftElement(field, j, true, false);
+                    LiftElement(field, j, {.invalidate = true});
             }
         }
         MoveBlockMembers(set, h, dx, dy);
@@ -143,18 +143,22 @@ JoinReaction DragStep(Field& field, int keyState, Point client, bool isMarkedCom
 }
 
 void ReleaseElement(Field& field) {
-    field.platform.captureMouse(false);
     const int h = field.heldElement;
+    EndHolding(field);
     if (h >= 0 && field.hasElements()) {
-        field.heldElement = -1;
-        field.dragRegion = Region();
-        DrawElement(field, h, false, true);
+        DrawElement(field, h, {.invalidate = true});
         Element& held = field.elements->element(h);
         held.blockMoved = false;
         if (!held.alone)
-            DrawBlockMembers(field, h, false);
+            DrawBlockMembers(field, h);
     }
-    field.platform.setCursor(CursorShape::Arrow);
+}
+
+void EndHolding(Field& field) {
+    field.platform.captureMouse(false);
+    field.heldElement = -1;
+    field.dragRegion = Region();
+    field.cursor.setHolding(false);
 }
 
 }  // namespace tessary

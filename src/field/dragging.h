@@ -13,7 +13,7 @@ int HitTest(const Field& field, Point fieldPoint);
 /// A press with `keyState` at the pointer's position: takes the element under it. An element
 /// alone is lifted at once; with a detach chord the element is pulled out of its block and
 /// lifted; otherwise its whole block is taken and lifted on the first drag step. The taken
-/// element (its block) comes to the front; the mouse is captured and the cursor hidden.
+/// element (its block) comes to the front; the mouse is captured and the pointer hidden.
 /// Nothing while an element is already held.
 void PickElement(Field& field, int keyState);
 
@@ -29,5 +29,9 @@ JoinReaction DragStep(Field& field, int keyState, Point client, bool isMarkedCom
 /// The button is released: the held element and its block mates are drawn where they lie.
 /// No join is tested.
 void ReleaseElement(Field& field);
+
+/// Lets go of the held element without drawing it: the mouse is released, nothing is held and
+/// the pointer shows again. For the end of a drag, and for a game that goes away.
+void EndHolding(Field& field);
 
 }  // namespace tessary

@@ -2,16 +2,18 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "core/bitmap32.h"
 #include "core/game_settings.h"
 #include "core/geometry.h"
 #include "core/region.h"
+#include "field/cursor_modes.h"
+#include "picture/rotate_picture.h"
 
 namespace tessary {
 
 class ElementSet;
-class PictureBuffer;
 class Platform;
 
 /// The part of the field the window shows, and the field's size.
@@ -39,9 +41,24 @@ struct Background {
     std::uint32_t colour = 0;  // a pixel value, 0x00RRGGBB
 };
 
-/// The cut picture turned by 0, 1, 2 and 3 quarter turns counter-clockwise, which element
-/// images are rendered from. Not owned; null entries while the pictures do not exist.
-using RenderSource = std::array<const PictureBuffer*, 4>;
+/// The cut picture that element images are rendered from: upright, and turned by 1, 2 and 3
+/// quarter turns counter-clockwise where those copies were built. A turn without its copy is
+/// read from the upright picture, so every rotation renders. Not owned.
+class RenderSource {
+public:
+    explicit RenderSource(const PictureBuffer& upright) : upright_(&upright) {}
+    /// `turned`: R90, R180 and R270; empty copies count as not built.
+    RenderSource(const PictureBuffer& upright, const TurnedPictures& turned);
+
+    const PictureBuffer& upright() const { return *upright_; }
+    /// The built copy of the picture turned to `rotation`, the upright picture for 0; null
+    /// where that copy was not built.
+    const PictureBuffer* copyOf(int rotation) const;
+
+private:
+    const PictureBuffer* upright_;
+    std::array<const PictureBuffer*, 3> turned_{};
+};
 
 /// The playing field: the field picture with everything lying still on it, the viewport, and
 /// the held piece. The main window owns one; the engine's operations take it as their context.
@@ -57,12 +74,13 @@ struct Field {
     Background background;
 
     ElementSet* elements = nullptr;  // the game's elements; null while none exist
-    RenderSource pictures{};
+    std::optional<RenderSource> pictures;  // the game's picture; there while elements exist
 
     int heldElement = -1;         // the element held by the pointer, -1 none
     Region dragRegion;            // the held element's field region in client coordinates
     Point lastCursor;             // the last pointer position, in field coordinates
     bool isCaptureArmed = false;  // a capture rectangle is being chosen: no edge scrolling
+    CursorModes cursor;           // the modes whose cursor the window shows
 
     bool hasElements() const { return elements != nullptr; }
 };

@@ -20,37 +20,36 @@ void InvalidateFieldArea(Field& field, const Region& fieldArea) {
 void RebuildShapeAndRegion(ElementSet& set, int index) {
     Element& e = set.element(index);
     set.placeElement(index, {e.fieldRect.left, e.fieldRect.top});
-    static_cast<ElementOutlines&>(e) = BuildOutline(e.knobs, e.knobShifts, set.geometry());
+    RebuildOutline(e, set.geometry());
     BuildFieldRegion(set, index);
 }
 
 }  // namespace
 
-void DrawElement(Field& field, int index, bool rebuildRegion, bool invalidate,
-                 const Region* extraClip) {
+void DrawElement(Field& field, int index, const DrawOptions& options) {
     ElementSet& set = *field.elements;
-    if (rebuildRegion)
+    if (options.rebuildRegion)
         BuildFieldRegion(set, index);
     Element& e = set.element(index);
     const Region& region = set.fieldRegions()[index];
     CopyThroughRegion(field.fieldPicture, e.image, {e.fieldRect.left, e.fieldRect.top}, region,
-                      extraClip);
-    if (invalidate)
+                      options.extraClip);
+    if (options.invalidate)
         InvalidateFieldArea(field, region);
     e.lifted = false;
 }
 
-void LiftElement(Field& field, int index, bool invalidate, bool beneathAll) {
+void LiftElement(Field& field, int index, const LiftOptions& options) {
     ElementSet& set = *field.elements;
     const Region& region = set.fieldRegions()[index];
     FillThroughRegion(field.fieldPicture, region, field.background);
-    if (invalidate)
+    if (options.invalidate)
         InvalidateFieldArea(field, region);
-    RedrawBeneath(field, index, beneathAll);
+    RedrawBeneath(field, index, options.beneath);
     set.element(index).lifted = true;
 }
 
-void RedrawBeneath(Field& field, int index, bool beneathAll) {
+void RedrawBeneath(Field& field, int index, Beneath beneath) {
     ElementSet& set = *field.elements;
     const int L = 3 * set.elementSize() / 2;
     const Rect& A = set.baseRects()[index];
@@ -58,17 +57,17 @@ void RedrawBeneath(Field& field, int index, bool beneathAll) {
     const std::span<const int> zOrder = set.zOrder();
     for (std::size_t k = zOrder.size(); k-- > 0;) {
         const int o = zOrder[k];
-        if (o == index || (!beneathAll && set.isSameBlock(o, index)))
+        if (o == index || (beneath == Beneath::OtherBlocks && set.isSameBlock(o, index)))
             continue;
         const Rect& O = set.baseRects()[o];
         if (O.left > A.left - L && O.right < A.right + L && O.top > A.top - L &&
             O.bottom < A.bottom + L) {
-            DrawElement(field, o, false, false, &clip);
+            DrawElement(field, o, {.extraClip = &clip});
         }
     }
 }
 
-void DrawBlockMembers(Field& field, int index, bool rebuildRegion) {
+void DrawBlockMembers(Field& field, int index, const BlockDrawOptions& options) {
     ElementSet& set = *field.elements;
     if (set.element(index).alone)
         return;
@@ -76,38 +75,36 @@ void DrawBlockMembers(Field& field, int index, bool rebuildRegion) {
     const MemberList members = set.members(index);
     for (int j : members) {
         if (j != index)
-            DrawElement(field, j, rebuildRegion, true);
+            DrawElement(field, j, {.rebuildRegion = options.rebuildRegions, .invalidate = true});
     }
 }
 
-void RedrawField(Field& field, bool clear, bool playSound, bool renderImages, bool rebuildRegions) {
-    if (clear)
+void RedrawField(Field& field, const RedrawOptions& options) {
+    if (options.clear)
         FillWithBackground(field.fieldPicture, field.background);
     if (!field.hasElements()) {
         field.platform.invalidateAll();
         field.platform.repaintNow();
         return;
     }
-    field.platform.setCursor(CursorShape::Busy);
+    const BusyScope busy(field.cursor);
     ElementSet& set = *field.elements;
-    const std::uint32_t contour = ContourPixel(field.settings);
     const std::span<const int> zOrder = set.zOrder();
     for (std::size_t k = zOrder.size(); k-- > 0;) {
         const int i = zOrder[k];
-        if (rebuildRegions)
+        if (options.rebuildRegions)
             RebuildShapeAndRegion(set, i);
-        if (renderImages)
-            RenderElementImage(set.element(i), set, field.pictures, contour);
-        DrawElement(field, i, false, !clear);
+        if (options.renderImages)
+            RenderElementImage(field, i);
+        DrawElement(field, i, {.invalidate = !options.clear});
     }
-    if (playSound)
+    if (options.playSound)
         field.platform.playSound(Sound::Join);
     field.platform.invalidateAll();
-    field.platform.setCursor(CursorShape::Arrow);
 }
 
 void FieldPainter::redrawElement(int index) {
-    DrawElement(field_, index, false, true);
+    DrawElement(field_, index, {.invalidate = true});
 }
 
 }  // namespace tessary

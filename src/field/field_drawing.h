@@ -7,31 +7,60 @@ namespace tessary {
 class Region;
 struct Field;
 
-/// Draws element `index` into the field picture from its image through its field region,
-/// further clipped by `extraClip` when given, and clears `lifted`. With `rebuildRegion` the
-/// field region is built afresh first; with `invalidate` its area is invalidated on screen.
-void DrawElement(Field& field, int index, bool rebuildRegion, bool invalidate,
-                 const Region* extraClip = nullptr);
+/// How DrawElement draws.
+struct DrawOptions {
+    bool rebuildRegion = false;         // the field region is built afresh first
+    bool invalidate = false;            // the drawn area is invalidated on screen
+    const Region* extraClip = nullptr;  // a further clip, field coordinates
+};
+
+/// Which elements LiftElement and RedrawBeneath draw again where an element was.
+enum class Beneath {
+    OtherBlocks,  // every element near it but its own block mates
+    AllElements,  // its block mates too
+};
+
+/// How LiftElement lifts.
+struct LiftOptions {
+    bool invalidate = false;  // the erased area is invalidated on screen
+    Beneath beneath = Beneath::OtherBlocks;
+};
+
+/// How DrawBlockMembers draws.
+struct BlockDrawOptions {
+    bool rebuildRegions = false;  // the members' field regions are built afresh first
+};
+
+/// How RedrawField redraws.
+struct RedrawOptions {
+    bool clear = false;           // the field picture is filled with the background first
+    bool playSound = false;       // the join sound plays at the end
+    bool renderImages = false;    // every element's image is rendered afresh
+    bool rebuildRegions = false;  // every element's shape and field region are rebuilt
+};
+
+/// Draws element `index` into the field picture from its image through its field region
+/// (further clipped by `extraClip`) and clears `lifted`.
+void DrawElement(Field& field, int index, const DrawOptions& options = {});
 
 /// Erases element `index` from the field picture: its field region is filled with the
-/// background (invalidated with `invalidate`), the elements around it are drawn again inside
-/// it (its block mates only with `beneathAll`), and `lifted` is set.
-void LiftElement(Field& field, int index, bool invalidate, bool beneathAll);
+/// background, the elements around it are drawn again inside it (RedrawBeneath), and `lifted`
+/// is set.
+void LiftElement(Field& field, int index, const LiftOptions& options = {});
 
 /// Redraws, bottom to top and clipped to the element's field region, every other element whose
 /// core square lies strictly within 1.5 element sizes of the element's core square; block mates
-/// are left out unless `beneathAll`.
-void RedrawBeneath(Field& field, int index, bool beneathAll);
+/// only with Beneath::AllElements.
+void RedrawBeneath(Field& field, int index, Beneath beneath);
 
-/// Draws every other member of the element's block in index order, with invalidation;
-/// `rebuildRegion` builds their field regions afresh first. Nothing for an element alone.
-void DrawBlockMembers(Field& field, int index, bool rebuildRegion);
+/// Draws every other member of the element's block in index order, with invalidation.
+/// Nothing for an element alone.
+void DrawBlockMembers(Field& field, int index, const BlockDrawOptions& options = {});
 
-/// Redraws the whole field picture: `clear` fills it with the background first; then every
-/// element bottom to top, with its shape and field region rebuilt (`rebuildRegions`) and its
-/// image rendered (`renderImages`) on the way, invalidated one by one unless `clear`. Ends by
-/// playing the join sound (`playSound`) and invalidating the whole client area.
-void RedrawField(Field& field, bool clear, bool playSound, bool renderImages, bool rebuildRegions);
+/// Redraws the whole field picture: every element bottom to top, with its shape, field region
+/// and image rebuilt on the way as asked, invalidated one by one unless the picture was
+/// cleared. Ends by invalidating the whole client area. Busy meanwhile.
+void RedrawField(Field& field, const RedrawOptions& options = {});
 
 /// Draws the elements the assembly rules change while they lie still (a join partner, the
 /// partners of a detached element); install it in the game's ElementSet.

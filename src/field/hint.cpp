@@ -50,14 +50,14 @@ int ScrollToward(int scroll, int max, int centre, int low, int high) {
 
 void RaiseAndDraw(Field& field, int index) {
     BringToFront(*field.elements, index);
-    DrawElement(field, index, false, true);
-    DrawBlockMembers(field, index, false);
+    DrawElement(field, index, {.invalidate = true});
+    DrawBlockMembers(field, index);
 }
 
 }  // namespace
 
-HintOutcome ShowHint(Field& field, HintState& state, std::int64_t now) {
-    state.isHintCursorShown = false;
+HintOutcome ShowHint(Field& field, std::int64_t now) {
+    field.cursor.endHint();
     if (!field.hasElements() || field.heldElement >= 0)
         return HintOutcome::Nothing;
     Viewport& view = field.viewport;
@@ -71,8 +71,7 @@ HintOutcome ShowHint(Field& field, HintState& state, std::int64_t now) {
     if (!set.element(under).enclosed)
         candidates = MissingNeighbours(set, under);
     if (candidates.empty()) {
-        state = {true, now};
-        field.platform.setCursor(CursorShape::NoHint);
+        field.cursor.showHint(false, now);
         field.platform.movePointer({pointer.x + 1, pointer.y + 1});
         return HintOutcome::NoHint;
     }
@@ -86,7 +85,6 @@ HintOutcome ShowHint(Field& field, HintState& state, std::int64_t now) {
     });
     int chosen = inView != candidates.end() ? *inView : candidates.front();
     Point centre = CentreOf(set, chosen);
-    state.isHintCursorShown = true;
     if (inView != candidates.end()) {
         RaiseAndDraw(field, chosen);
     } else {
@@ -97,19 +95,9 @@ HintOutcome ShowHint(Field& field, HintState& state, std::int64_t now) {
         field.platform.invalidateAll();
         field.platform.repaintNow();
     }
-    field.platform.setCursor(CursorShape::Hint);
+    field.cursor.showHint(true, now);
     field.platform.movePointer(view.toClient(centre));
-    state.hintTime = now;
     return HintOutcome::Hint;
-}
-
-bool IsHintCursorDue(HintState& state, std::int64_t now) {
-    if (!state.isHintCursorShown)
-        return false;
-    if (now - state.hintTime <= kHintCursorMilliseconds)
-        return true;
-    state.isHintCursorShown = false;
-    return false;
 }
 
 }  // namespace tessary

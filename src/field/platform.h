@@ -12,11 +12,9 @@ class ProgressSink;
 /// Sounds the field and the game ask for.
 enum class Sound { Join, Rotation, Capture, Completion };
 
-/// Cursors the engine shows in its special modes.
-enum class CursorShape { Arrow, Busy, Hidden, Capture, Hint, NoHint };
-
 /// What the engine needs from the window system. The main window implements it; tests record
-/// the calls. Every call is made on the main thread, except runOnMainThread.
+/// the calls. Every call is made on the main thread, except runOnMainThread. The cursor is not
+/// set through here: the engine states its modes in the field's CursorModes.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -32,7 +30,6 @@ public:
     /// shows nothing may ignore it.
     virtual void invert(const Region& /*clientRegion*/) {}
 
-    virtual void setCursor(CursorShape shape) = 0;
     /// Captures (or releases) the mouse, so a held piece follows it outside the window.
     virtual void captureMouse(bool capture) = 0;
     /// The pointer position in client coordinates.

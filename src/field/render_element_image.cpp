@@ -1,9 +1,10 @@
 #include "field/render_element_image.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "core/element_set.h"
-#include "field/picture_row_source.h"
+#include "field/turned_row_source.h"
 #include "picture/picture_buffer.h"
 
 namespace tessary {
@@ -35,11 +36,25 @@ Point SourcePoint(const Element& e, const ElementSet& set) {
 
 }  // namespace
 
-bool RenderElementImage(Element& element, const ElementSet& set, const RenderSource& pictures,
+RenderSource::RenderSource(const PictureBuffer& upright, const TurnedPictures& turned)
+    : upright_(&upright) {
+    for (std::size_t i = 0; i < turned.size(); ++i)
+        turned_[i] = turned[i].isEmpty() ? nullptr : &turned[i];
+}
+
+const PictureBuffer* RenderSource::copyOf(int rotation) const {
+    const int r = rotation & 3;
+    return r == 0 ? upright_ : turned_[static_cast<std::size_t>(r - 1)];
+}
+
+void RenderElementImage(Element& element, const ElementSet& set, const RenderSource& pictures,
                         std::uint32_t contourPixel) {
-    const PictureBuffer* picture = pictures[static_cast<std::size_t>(element.rotation & 3)];
-    if (picture == nullptr || picture->isEmpty())
-        return false;
+    const PictureBuffer* copy = pictures.copyOf(element.rotation);
+    // A built copy is read as it stands; without it the turn is read from the upright picture.
+    const TurnedRowSource reader = copy != nullptr
+                                       ? TurnedRowSource(*copy, 0)
+                                       : TurnedRowSource(pictures.upright(), element.rotation);
+
     const int W = set.geometry().W;
     if (element.image.width() != W || element.image.height() != W)
         element.image = Bitmap32::Uninitialised(W, W);  // every pixel is written below
@@ -49,11 +64,10 @@ bool RenderElementImage(Element& element, const ElementSet& set, const RenderSou
     const Rect& target = element.imageRect;
     const Point shift{source.x - target.left, source.y - target.top};
     const Rect copied{std::max({target.left, -shift.x, 0}), std::max({target.top, -shift.y, 0}),
-                      std::min({target.right, picture->width() - shift.x, W}),
-                      std::min({target.bottom, picture->height() - shift.y, W})};
+                      std::min({target.right, reader.width() - shift.x, W}),
+                      std::min({target.bottom, reader.height() - shift.y, W})};
     const int firstCopied = std::max(copied.top, element.outline.top());
     const int endCopied = std::min(copied.bottom, element.outline.bottom());
-    const PictureRowSource reader(*picture);
     // Row by row, each pixel written once: the picture through the outline's spans (sorted and
     // disjoint), the contour colour around them.
     for (int y = 0; y < W; ++y) {
@@ -72,7 +86,13 @@ bool RenderElementImage(Element& element, const ElementSet& set, const RenderSou
         }
         std::fill(out + done, out + W, contourPixel);
     }
-    return true;
+}
+
+void RenderElementImage(Field& field, int index) {
+    if (!field.pictures)
+        throw std::logic_error("elements rendered without their picture");
+    RenderElementImage(field.elements->element(index), *field.elements, *field.pictures,
+                       ContourPixel(field.settings));
 }
 
 }  // namespace tessary

@@ -21,11 +21,6 @@ int ElementUnderPointer(Field& field) {
     return HitTest(field, field.lastCursor);
 }
 
-void Render(Field& field, int index) {
-    RenderElementImage(field.elements->element(index), *field.elements, field.pictures,
-                       ContourPixel(field.settings));
-}
-
 // Turns block member j by a quarter turn about the core corner `pivot`: its cell moves, its
 // tables, links and rotation turn, and its shape, image and field region are rebuilt.
 void TurnMember(Field& field, int j, Point pivot, int turn) {
@@ -36,13 +31,9 @@ void TurnMember(Field& field, int j, Point pivot, int turn) {
         turn > 0 ? Point{pivot.x - dy, pivot.y + dx} : Point{pivot.x + dy, pivot.y - dx};
     set.placeElement(j, {corner.x - set.cellMargin(), corner.y - set.cellMargin()});
     Element& e = set.element(j);
-    e.knobs = TurnEdgeTable(e.knobs, turn);
-    e.knobShifts = TurnEdgeTable(e.knobShifts, turn);
     e.links = TurnEdgeTable(e.links, turn);
-    e.rotation = TurnRotation(e.rotation, turn);
-    static_cast<ElementOutlines&>(e) = BuildOutline(e.knobs, e.knobShifts, set.geometry());
-    e.imageRect = ComputeImageRect(e.knobs, set.geometry());
-    Render(field, j);
+    TurnElementShape(e, turn, set.geometry());
+    RenderElementImage(field, j);
     // Built afresh rather than recomputed for the links: with 3D elements off a linked
     // element's region would otherwise keep its old shape and place.
     BuildFieldRegion(set, j);
@@ -52,7 +43,7 @@ void TurnMember(Field& field, int j, Point pivot, int turn) {
 
 void ReorientElement(Field& field, int index, int turn) {
     ReorientElementShape(*field.elements, index, turn);
-    Render(field, index);
+    RenderElementImage(field, index);
     BuildFieldRegion(*field.elements, index);
 }
 
@@ -60,19 +51,18 @@ bool RotateBlock(Field& field, int turn) {
     const int e = ElementUnderPointer(field);
     if (e < 0)
         return false;
-    field.platform.setCursor(CursorShape::Busy);
+    const BusyScope busy(field.cursor);
     ElementSet& set = *field.elements;
     const Point pivot{set.baseRects()[e].left, set.baseRects()[e].top};
     // A copy: the loop rebuilds regions, which may hand the members a new list.
     const MemberList members = set.members(e);
     for (int j : members) {
-        LiftElement(field, j, true, false);
+        LiftElement(field, j, {.invalidate = true});
         TurnMember(field, j, pivot, turn);
     }
-    DrawBlockMembers(field, e, true);
-    DrawElement(field, e, true, true);
+    DrawBlockMembers(field, e, {.rebuildRegions = true});
+    DrawElement(field, e, {.rebuildRegion = true, .invalidate = true});
     field.platform.playSound(Sound::Rotation);
-    field.platform.setCursor(CursorShape::Arrow);
     return true;
 }
 
@@ -83,9 +73,9 @@ bool RotateSingle(Field& field, int turn) {
     ElementSet& set = *field.elements;
     Region changed = set.fieldRegions()[e];
     ReorientElementShape(set, e, turn);
-    Render(field, e);
-    LiftElement(field, e, false, true);
-    DrawElement(field, e, true, false);
+    RenderElementImage(field, e);
+    LiftElement(field, e, {.beneath = Beneath::AllElements});
+    DrawElement(field, e, {.rebuildRegion = true});
     changed |= set.fieldRegions()[e];
     changed.offset(-field.viewport.scrollX, -field.viewport.scrollY);
     field.platform.playSound(Sound::Rotation);

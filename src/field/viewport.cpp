@@ -84,7 +84,7 @@ bool ChangeDisplayMode(Field& field, int bitsPerPixel, int width, int height) {
             fieldHeight = std::max(fieldHeight, v.fieldHeight);
         }
         SetFieldSize(field, fieldWidth, fieldHeight);
-        RedrawField(field, true, false, false, false);
+        RedrawField(field, {.clear = true});
     }
     // The screen size is taken even when the field already had it: the next game's field is
     // sized from it.

@@ -65,7 +65,7 @@ bool ApplyPlaySettings(GameState& state, Field& field, GameSettings& settings,
     if (chosen.enable3DElements == 0) {
         settings.contourThickness = 0;
     } else if (chosen.contourThickness != settings.contourThickness) {
-        field.platform.setCursor(CursorShape::Busy);
+        field.cursor.beginBusy();
         settings.contourThickness = chosen.contourThickness;
         state.plan.bitmapSide = state.plan.cellSize + settings.contourThickness;
         isResized = true;
@@ -89,12 +89,12 @@ bool ApplyPlaySettings(GameState& state, Field& field, GameSettings& settings,
     }
     if (isResized) {
         ResizeElementBitmaps(state);
-        field.platform.setCursor(CursorShape::Arrow);
+        field.cursor.endBusy();
     }
     // The contour compared as drawn: a thickness stored with 3D elements off (a hand-edited file)
     // has not been drawn, so switching 3D elements on redraws even when the thickness stays.
     if (isResized || DrawnThickness(settings) != drawnBefore)
-        RedrawField(field, true, false, true, true);
+        RedrawField(field, {.clear = true, .renderImages = true, .rebuildRegions = true});
     return isTimerChanged;
 }
 

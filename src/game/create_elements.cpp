@@ -102,7 +102,7 @@ CreationResult BuildNewGame(GameState& state, Field& field, const GameSettings& 
     BuildElements(state, field, settings, starts,
                   [&](int k) { ReorientElement(field, k, tables.turns[k]); });
     SizeField(field, plan, {0, 0});
-    RedrawField(field, true, true, false, false);
+    RedrawField(field, {.clear = true, .playSound = true});
     state.clock.start(0);
     return CreationResult::Created;
 }
@@ -143,7 +143,7 @@ CreationResult BuildStoredGame(GameState& state, Field& field, GameSettings& set
         // Shape only: the turned pictures may not exist yet, FinishLoadedGame renders.
         ElementSet& set = *state.elements;
         Element& e = set.element(k);
-        static_cast<ElementOutlines&>(e) = BuildOutline(e.knobs, e.knobShifts, set.geometry());
+        RebuildOutline(e, set.geometry());
         e.imageRect = ComputeImageRect(e.knobs, set.geometry());
         e.image = Bitmap32(plan.bitmapSide, plan.bitmapSide);
     });
@@ -160,7 +160,7 @@ CreationResult BuildStoredGame(GameState& state, Field& field, GameSettings& set
     field.fieldPicture.fill(0);
     // Until the finish renders the images the field shows no elements and takes no input.
     field.elements = nullptr;
-    field.pictures = RenderSource();
+    field.pictures.reset();
     state.clock.reset(stored.elapsedSeconds);
     return CreationResult::Created;
 }
@@ -198,7 +198,7 @@ CreationResult FinishLoadedGame(GameState& state, Field& field) {
         return CreationResult::Refused;
     return GuardMemory(state, field, true, [&] {
         AttachToField(state, field);
-        RedrawField(field, true, true, true, false);
+        RedrawField(field, {.clear = true, .playSound = true, .renderImages = true});
         state.clock.start(state.clock.elapsedSeconds());
         return CreationResult::Created;
     });

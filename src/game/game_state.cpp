@@ -1,17 +1,12 @@
 #include "game/game_state.h"
 
+#include "field/dragging.h"
+
 namespace tessary {
-namespace {
-
-const PictureBuffer* PictureOrNull(const PictureBuffer& picture) {
-    return picture.isEmpty() ? nullptr : &picture;
-}
-
-}  // namespace
-
-RenderSource GameState::renderSource() const {
-    return {PictureOrNull(picture), PictureOrNull(turned[0]), PictureOrNull(turned[1]),
-            PictureOrNull(turned[2])};
+std::optional<RenderSource> GameState::renderSource() const {
+    if (picture.isEmpty())
+        return std::nullopt;
+    return RenderSource(picture, turned);
 }
 
 void AttachToField(GameState& state, Field& field) {
@@ -22,7 +17,7 @@ void AttachToField(GameState& state, Field& field) {
 }
 
 void ResetGame(GameState& state, Field& field, bool discardPicture) {
-    field.heldElement = -1;
+    EndHolding(field);
     if (state.elementsCreated || state.elements) {
         state.elements.reset();
         state.painter.reset();

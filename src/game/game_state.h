@@ -45,8 +45,9 @@ struct GameState {
     GameRandom random;
     SeedSource seedSource = LocalTimeSeconds;  // the seed of each table of a new game
 
-    /// The picture in its four orientations for rendering; null where a copy does not exist.
-    RenderSource renderSource() const;
+    /// The picture for rendering, with the turned copies that exist; none while there is no
+    /// picture.
+    std::optional<RenderSource> renderSource() const;
 
     /// Playing: elements exist and the picture is not yet assembled.
     bool isInProgress() const { return elementsCreated && !gameComplete; }

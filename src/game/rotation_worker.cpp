@@ -46,7 +46,7 @@ bool RotationWorker::start(GameState& state, Field& field, GameSettings& setting
     state.workerBusy = true;
     Platform& platform = field.platform;
     const Point pointer = platform.pointerPosition();
-    platform.setCursor(CursorShape::Busy);
+    field.cursor.beginBusy();
     const Point nudged = {pointer.x + 1, pointer.y + 1};
     platform.movePointer(nudged);
     isRunning_ = true;
@@ -57,7 +57,7 @@ bool RotationWorker::start(GameState& state, Field& field, GameSettings& setting
             });
     } catch (const std::exception&) {  // no thread: system_error or bad_alloc
         isRunning_ = false;
-        platform.setCursor(CursorShape::Arrow);
+        field.cursor.endBusy();
         state.workerBusy = false;
         return false;
     }
@@ -86,7 +86,7 @@ void RotationWorker::run(GameState& state, Field& field, GameSettings& settings,
             outcome = OutcomeOf(CreateElements(state, field, settings), WorkerOutcome::Created);
         else
             outcome = OutcomeOf(FinishLoadedGame(state, field), WorkerOutcome::Finished);
-        platform.setCursor(CursorShape::Arrow);
+        field.cursor.endBusy();
         platform.movePointer(nudged);
         report(outcome);
     });

@@ -42,7 +42,7 @@ TEST(ShowAllTest, ElementsOutsideTheViewComeInsideAndOthersStay) {
     TestGame game;  // bitmaps at (20, 20), (170, 20), (20, 170), (170, 170)
     ASSERT_EQ(game.dropBeside(1, 0, kRight), JoinReaction::Joined);  // 1 lies at (84, 20)
     game.set().moveElement(3, 300, 300);  // (470, 470), inside the view below
-    RedrawField(game.field(), true, false, false, false);
+    RedrawField(game.field(), {.clear = true});
     Viewport& v = game.field().viewport;
     v.scrollX = 200;
     v.scrollY = 100;

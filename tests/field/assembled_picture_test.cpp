@@ -63,7 +63,7 @@ TEST_P(AssembledPictureTest, FieldShowsTheTurnedPicturePixelForPixel) {
     static constexpr int kTurnTo[4] = {0, -1, 2, 1};  // turn that takes rotation 0 to r
     for (int i = 0; i < game.set().elementCount(); ++i)
         ReorientElement(game.field(), i, kTurnTo[r]);
-    RedrawField(game.field(), true, false, false, false);
+    RedrawField(game.field(), {.clear = true});
 
     // The block grows right and down from its first element, in a free part of the view.
     const int start = TopLeftElement(r, rows, columns);

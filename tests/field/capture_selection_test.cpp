@@ -16,6 +16,7 @@ protected:
     CaptureTest() {
         field.viewport.clientRect = {0, 0, 800, 600};
         SetFieldSize(field, 1200, 900);
+        platform.watchCursor(field.cursor, 0);
     }
 
     void scrollTo(Point origin) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <stdexcept>
 
 #include "core/region.h"
 #include "field/field_drawing.h"
@@ -58,7 +59,7 @@ TEST(DrawingTest, TwoJoinedElementsShowNoEdgeBetweenThem) {
 TEST(DrawingTest, LiftingRestoresTheTextureAlignedWithTheRestOfTheField) {
     TestGame game({.isTextured = true});
     const Region lifted = game.set().fieldRegions()[0];
-    LiftElement(game.field(), 0, true, true);
+    LiftElement(game.field(), 0, {.invalidate = true, .beneath = Beneath::AllElements});
     EXPECT_TRUE(game.set().element(0).lifted);
     EXPECT_EQ(game.field().fieldPicture, game.redrawnFromScratch({0}));
     const Bitmap32& texture = game.field().background.texture;
@@ -73,7 +74,7 @@ TEST(DrawingTest, LiftingRedrawsTheNeighboursOnlyInsideTheLiftedRegion) {
     TestGame game({.rows = 1, .columns = 3}, 40);  // overlapping bitmaps, element 0 on top
     const Bitmap32 before = game.field().fieldPicture;
     const Region& lifted = game.set().fieldRegions()[1];
-    LiftElement(game.field(), 1, false, true);
+    LiftElement(game.field(), 1, {.beneath = Beneath::AllElements});
     const Bitmap32 expected = game.redrawnFromScratch({1});
     const Bitmap32& seen = game.field().fieldPicture;
     int redrawn = 0;
@@ -90,16 +91,16 @@ TEST(DrawingTest, LiftingRedrawsTheNeighboursOnlyInsideTheLiftedRegion) {
 TEST(DrawingTest, LiftingWithBlockMatesLeftOutKeepsThemErased) {
     TestGame game;
     ASSERT_EQ(game.dropBeside(1, 0, kRight), JoinReaction::Joined);
-    LiftElement(game.field(), 1, false, false);
-    LiftElement(game.field(), 0, false, false);
+    LiftElement(game.field(), 1);
+    LiftElement(game.field(), 0);
     EXPECT_EQ(game.field().fieldPicture, game.redrawnFromScratch({0, 1}));
 }
 
 TEST(DrawingTest, DrawingClipsToTheFieldPictureAtNegativeCoordinates) {
     TestGame game;
-    LiftElement(game.field(), 0, false, true);
+    LiftElement(game.field(), 0, {.beneath = Beneath::AllElements});
     game.set().moveElement(0, -70, -60);
-    DrawElement(game.field(), 0, false, true);
+    DrawElement(game.field(), 0, {.invalidate = true});
     EXPECT_EQ(game.field().fieldPicture, game.redrawnFromScratch());
     EXPECT_FALSE(game.set().element(0).lifted);
 }
@@ -107,7 +108,7 @@ TEST(DrawingTest, DrawingClipsToTheFieldPictureAtNegativeCoordinates) {
 TEST(DrawingTest, RedrawFieldSwitches) {
     TestGame game({.isTextured = true});
     game.field().fieldPicture.fill(0);
-    RedrawField(game.field(), true, true, true, true);
+    RedrawField(game.field(), {.clear = true, .playSound = true, .renderImages = true, .rebuildRegions = true});
     EXPECT_EQ(game.field().fieldPicture, game.redrawnFromScratch());
     EXPECT_TRUE(game.platform.invalidated.isEmpty()) << "a cleared field is invalidated whole";
     EXPECT_EQ(game.platform.wholeInvalidations, 1);
@@ -116,13 +117,13 @@ TEST(DrawingTest, RedrawFieldSwitches) {
               (std::vector<CursorShape>{CursorShape::Busy, CursorShape::Arrow}));
 
     game.platform.clearRecords();
-    RedrawField(game.field(), false, false, false, false);
+    RedrawField(game.field());
     EXPECT_FALSE(game.platform.invalidated.isEmpty()) << "each element is invalidated";
     EXPECT_TRUE(game.platform.sounds.empty());
 
     game.platform.clearRecords();
     game.field().elements = nullptr;
-    RedrawField(game.field(), true, false, false, false);
+    RedrawField(game.field(), {.clear = true});
     EXPECT_EQ(game.field().fieldPicture.pixel(300, 300),
               game.field().background.texture.pixel(300 % 7, 0));
     EXPECT_EQ(game.platform.repaints, 1);
@@ -137,14 +138,12 @@ TEST(DrawingTest, FieldPainterRedrawsAPartnerOfADetachedElement) {
     EXPECT_EQ(game.field().fieldPicture, game.redrawnFromScratch({1}));
 }
 
-TEST(RenderElementImageTest, MissingTurnedPictureLeavesTheImageAlone) {
+TEST(RenderElementImageTest, ElementsWithoutTheirPictureAreRefusedLoudly) {
     TestGame game;
-    Element& e = game.set().element(0);
-    const Bitmap32 before = e.image;
-    RenderSource pictures = game.field().pictures;
-    pictures[0] = nullptr;
-    EXPECT_FALSE(RenderElementImage(e, game.set(), pictures, 0));
-    EXPECT_EQ(e.image, before);
+    const Bitmap32 before = game.set().element(0).image;
+    game.field().pictures.reset();
+    EXPECT_THROW(RenderElementImage(game.field(), 0), std::logic_error);
+    EXPECT_EQ(game.set().element(0).image, before);
 }
 
 TEST(RenderElementImageTest, ThirtyTwoBitTopDownPictureRendersAsTwentyFourBit) {
@@ -162,8 +161,7 @@ TEST(RenderElementImageTest, ThirtyTwoBitTopDownPictureRendersAsTwentyFourBit) {
     }
     for (int i = 0; i < game.set().elementCount(); ++i) {
         Element copy = game.set().element(i);
-        ASSERT_TRUE(RenderElementImage(copy, game.set(), {&wide, nullptr, nullptr, nullptr},
-                                       kContourPixel));
+        RenderElementImage(copy, game.set(), RenderSource(wide), kContourPixel);
         EXPECT_EQ(copy.image, game.set().element(i).image) << "element " << i;
     }
 }

@@ -64,7 +64,8 @@ TestGame::TestGame(const TestGameOptions& options, int spacing) {
     f.viewport.screenHeight = 768;
     f.viewport.clientRect = {0, 0, 800, 600};
     SetFieldSize(f, 1200, 900);
-    f.pictures = {&picture, &turned[0], &turned[1], &turned[2]};
+    f.pictures.emplace(picture, turned);
+    platform.watchCursor(f.cursor, kCursorTime);
     f.background.isTextured = options.isTextured;
     f.background.texture = MakeTexture();
     f.background.colour = kBackgroundPixel;
@@ -84,7 +85,7 @@ TestGame::TestGame(const TestGameOptions& options, int spacing) {
     }
     painter_ = std::make_unique<FieldPainter>(f);
     set_->setPainter(painter_.get());
-    RedrawField(f, true, false, false, false);
+    RedrawField(f, {.clear = true});
     platform.clearRecords();
 }
 

@@ -19,6 +19,9 @@ inline constexpr std::uint32_t kBackgroundPixel = 0x00FF00FF;
 inline constexpr std::uint32_t kContourColourRef = 0x00202020;  // 0x00BBGGRR
 inline constexpr std::uint32_t kContourPixel = 0x00202020;
 
+/// The steady clock's milliseconds when the test window shows a cursor.
+inline constexpr std::int64_t kCursorTime = 5000;
+
 /// How a test game is cut and shown.
 struct TestGameOptions {
     int rows = 2;

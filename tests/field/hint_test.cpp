@@ -12,7 +12,7 @@ namespace {
 // The test field is 1200 x 900 behind an 800 x 600 client area (limits 400 and 300); elements
 // lie 150 apart from (20, 20) in picture order, all in view.
 
-constexpr std::int64_t kNow = 5000;
+constexpr std::int64_t kNow = kCursorTime;
 
 // Where the hint puts the pointer for an element: its cell centre in client coordinates.
 Point HintTarget(TestGame& game, int index) {
@@ -36,22 +36,21 @@ void Link(TestGame& game, int a, Side fieldSideOfA, int b) {
 TEST(HintTest, OverTheBackgroundNothingHappens) {
     TestGame game;
     game.pointAt({10, 10});
-    HintState state{true, 1};
-    EXPECT_EQ(ShowHint(game.field(), state, kNow), HintOutcome::Nothing);
-    EXPECT_FALSE(state.isHintCursorShown);
-    EXPECT_TRUE(game.platform.cursors.empty());
+    game.field().cursor.showHint(true, kNow - 10);  // a hint cursor still up goes at once
+    game.platform.cursors.clear();
+    EXPECT_EQ(ShowHint(game.field(), kNow), HintOutcome::Nothing);
+    EXPECT_EQ(game.platform.cursors, std::vector<CursorShape>{CursorShape::Arrow});
     EXPECT_EQ(game.platform.pointer, (Point{10, 10}));
 }
 
 TEST(HintTest, NothingWhileAnElementIsHeldOrNoneExist) {
     TestGame game;
     game.pointAt(game.centre(0));
-    HintState state;
     game.field().heldElement = 3;
-    EXPECT_EQ(ShowHint(game.field(), state, kNow), HintOutcome::Nothing);
+    EXPECT_EQ(ShowHint(game.field(), kNow), HintOutcome::Nothing);
     game.field().heldElement = -1;
     game.field().elements = nullptr;
-    EXPECT_EQ(ShowHint(game.field(), state, kNow), HintOutcome::Nothing);
+    EXPECT_EQ(ShowHint(game.field(), kNow), HintOutcome::Nothing);
     EXPECT_TRUE(game.platform.cursors.empty());
 }
 
@@ -75,11 +74,8 @@ TEST_P(NoHintTest, ShowsTheNoHintCursorAndNudgesThePointer) {
     game.pointAt(game.centre(0));
     const Point before = game.platform.pointer;
     const std::vector<int> zOrder(game.set().zOrder().begin(), game.set().zOrder().end());
-    HintState state;
 
-    EXPECT_EQ(ShowHint(game.field(), state, kNow), HintOutcome::NoHint);
-    EXPECT_TRUE(state.isHintCursorShown);
-    EXPECT_EQ(state.hintTime, kNow);
+    EXPECT_EQ(ShowHint(game.field(), kNow), HintOutcome::NoHint);
     EXPECT_EQ(game.platform.cursors, std::vector<CursorShape>{CursorShape::NoHint});
     EXPECT_EQ(game.platform.pointer, (Point{before.x + 1, before.y + 1}));
     EXPECT_EQ(std::vector<int>(game.set().zOrder().begin(), game.set().zOrder().end()), zOrder);
@@ -114,9 +110,8 @@ TEST_P(HintOrderTest, TakesTheFirstMissingPictureNeighbourTopRightBottomLeft) {
     for (Side side : c.linkedFieldSides)
         Link(game, 4, side, 0);
     game.pointAt(game.centre(4));
-    HintState state;
 
-    EXPECT_EQ(ShowHint(game.field(), state, kNow), HintOutcome::Hint);
+    EXPECT_EQ(ShowHint(game.field(), kNow), HintOutcome::Hint);
     EXPECT_EQ(game.platform.pointer, HintTarget(game, c.expected));
 }
 
@@ -144,13 +139,10 @@ TEST(HintTest, NeighbourInViewIsRaisedWithItsBlockAndThePointerPutOnIt) {
     ASSERT_TRUE(game.set().isSameBlock(1, 4));
     game.pointAt(game.centre(0));
     game.platform.clearRecords();
-    HintState state;
 
-    EXPECT_EQ(ShowHint(game.field(), state, kNow), HintOutcome::Hint);
+    EXPECT_EQ(ShowHint(game.field(), kNow), HintOutcome::Hint);
     EXPECT_EQ(game.platform.pointer, HintTarget(game, 1));
     EXPECT_EQ(game.platform.cursors, std::vector<CursorShape>{CursorShape::Hint});
-    EXPECT_TRUE(state.isHintCursorShown);
-    EXPECT_EQ(state.hintTime, kNow);
     EXPECT_EQ(game.set().zOrder()[0], 4);
     EXPECT_EQ(game.set().zOrder()[1], 1);
     EXPECT_EQ((Point{game.field().viewport.scrollX, game.field().viewport.scrollY}), (Point{0, 0}));
@@ -164,9 +156,8 @@ TEST(HintTest, NeighbourInViewWinsOverAnEarlierOneOutOfView) {
     TestGame game({.rows = 3, .columns = 3});
     MoveTo(game, 1, {1050, 750});  // the top neighbour of 4, out of view
     game.pointAt(game.centre(4));
-    HintState state;
 
-    EXPECT_EQ(ShowHint(game.field(), state, kNow), HintOutcome::Hint);
+    EXPECT_EQ(ShowHint(game.field(), kNow), HintOutcome::Hint);
     EXPECT_EQ(game.platform.pointer, HintTarget(game, 5));
     EXPECT_EQ(game.field().viewport.scrollX, 0);
 }
@@ -191,9 +182,8 @@ TEST_P(HintScrollTest, ScrollsJustEnoughToBringTheNeighbourIn) {
     MoveTo(game, 1, {c.centre.x - half, c.centre.y - half});
     game.pointAt(game.centre(0));
     game.platform.clearRecords();
-    HintState state;
 
-    EXPECT_EQ(ShowHint(game.field(), state, kNow), HintOutcome::Hint);
+    EXPECT_EQ(ShowHint(game.field(), kNow), HintOutcome::Hint);
     EXPECT_EQ((Point{view.scrollX, view.scrollY}), c.expectedScroll);
     EXPECT_EQ(game.platform.pointer,
               (Point{c.centre.x - c.expectedScroll.x, c.centre.y - c.expectedScroll.y}));
@@ -215,29 +205,6 @@ INSTANTIATE_TEST_SUITE_P(
         // out of view, yet lies on the edge, so the view stays.
         ScrollCase{"OnTheRightEdgeOfTheView", {0, 0}, {768, 300}, {0, 0}}),
     [](const auto& info) { return std::string(info.param.name); });
-
-struct CursorTimeCase {
-    const char* name;
-    bool isShown;
-    std::int64_t elapsed;
-    bool isDue;
-};
-
-class HintCursorTest : public ::testing::TestWithParam<CursorTimeCase> {};
-
-TEST_P(HintCursorTest, StaysUpForOneSecond) {
-    const CursorTimeCase& c = GetParam();
-    HintState state{c.isShown, kNow};
-    EXPECT_EQ(IsHintCursorDue(state, kNow + c.elapsed), c.isDue);
-    EXPECT_EQ(state.isHintCursorShown, c.isDue);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, HintCursorTest,
-                         ::testing::Values(CursorTimeCase{"NotShown", false, 0, false},
-                                           CursorTimeCase{"JustSet", true, 0, true},
-                                           CursorTimeCase{"AtOneSecond", true, 1000, true},
-                                           CursorTimeCase{"JustAfter", true, 1001, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace tessary

@@ -22,7 +22,6 @@ public:
     void invalidate(const Region&) override {}
     void invalidateAll() override {}
     void repaintNow() override {}
-    void setCursor(CursorShape) override {}
     void captureMouse(bool) override {}
     Point pointerPosition() const override { return pointer; }
     void movePointer(Point client) override { pointer = client; }

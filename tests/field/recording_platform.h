@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/region.h"
+#include "field/cursor_modes.h"
 #include "field/platform.h"
 #include "quiet_platform.h"
 
@@ -18,7 +19,6 @@ public:
         inversions.push_back(clientRegion);
         inverted ^= clientRegion;
     }
-    void setCursor(CursorShape shape) override { cursors.push_back(shape); }
     void captureMouse(bool capture) override { isMouseCaptured = capture; }
     Point pointerPosition() const override { return pointer; }
     void movePointer(Point client) override { pointer = client; }
@@ -26,6 +26,11 @@ public:
     ProgressSink& progress(const char*) override { return progressSink_; }
     void runOnMainThread(const std::function<void()>& task) override { task(); }
     Point fullScreenClientSize() const override { return fullScreenClient; }
+
+    /// Records in `cursors` the cursor a window shows at `now` after every change of `modes`.
+    void watchCursor(CursorModes& modes, std::int64_t now) {
+        modes.onChange = [this, &modes, now] { cursors.push_back(modes.shapeAt(now)); };
+    }
 
     /// Forgets what was recorded so far.
     void clearRecords() {
@@ -42,7 +47,7 @@ public:
     int repaints = 0;
     std::vector<Region> inversions;  // every inverted region, in order
     Region inverted;                 // what is shown inverted now
-    std::vector<CursorShape> cursors;
+    std::vector<CursorShape> cursors;  // recorded by watchCursor
     std::vector<Sound> sounds;
     bool isMouseCaptured = false;
     Point pointer;

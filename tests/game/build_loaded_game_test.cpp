@@ -41,7 +41,7 @@ TEST(BuildLoadedGameTest, RebuildGivesBackTheSameElementsAndFieldPicture) {
     ASSERT_EQ(h.create(), CreationResult::Created);
     AssembleTopRows(h);
     ASSERT_EQ(h.state.elements->members(0).size(), 10u);
-    RedrawField(h.field, true, false, false, false);
+    RedrawField(h.field, {.clear = true});
     const Bitmap32 before = h.field.fieldPicture;
     const StoredGame stored = Snapshot(h, 90);
     const ElementSet old = *h.state.elements;

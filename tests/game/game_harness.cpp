@@ -63,6 +63,8 @@ GameHarness::GameHarness(const HarnessOptions& options)
     field.viewport.screenHeight = 768;
     field.viewport.clientRect = {0, 0, 1024, 768};
     field.background.colour = PixelOfColourRef(0x00FF00FF);
+    // The window shows the cursor of the most important mode after every change.
+    field.cursor.onChange = [this] { platform.cursors.push_back(field.cursor.shapeAt(0)); };
 
     state.pictureLoaded = true;
     state.pictureCut = true;

@@ -9,6 +9,7 @@
 
 #include "core/completion.h"
 #include "core/game_settings.h"
+#include "field/cursor_modes.h"
 #include "field/field.h"
 #include "field/platform.h"
 #include "game/create_elements.h"
@@ -18,7 +19,8 @@
 
 namespace tessary::testing {
 
-/// A Platform for game tests. It records cursors, sounds and progress; a hand-over from a
+/// A Platform for game tests. It records cursors (as the harness's window shows them), sounds
+/// and progress; a hand-over from a
 /// worker thread waits in a queue until the test's main thread runs it with runHandOver().
 /// Progress can fail with std::bad_alloc at a chosen step, the way allocation fails.
 class GamePlatform : public Platform, public ProgressSink {
@@ -26,7 +28,6 @@ public:
     void invalidate(const Region&) override {}
     void invalidateAll() override {}
     void repaintNow() override {}
-    void setCursor(CursorShape shape) override { cursors.push_back(shape); }
     void captureMouse(bool) override {}
     Point pointerPosition() const override { return pointer; }
     void movePointer(Point client) override { pointer = client; }

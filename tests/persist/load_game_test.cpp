@@ -71,7 +71,7 @@ protected:
 
 TEST_F(LoadGameTest, GivesBackTheSavedGameWithTheClockContinuing) {
     saveGame({.rotateElements = false});
-    RedrawField(h->field, true, false, false, false);
+    RedrawField(h->field, {.clear = true});
     const Bitmap32 fieldPicture = h->field.fieldPicture;
     h->settings.captureRange = 12;
     h->settings.fullScreen = 1;

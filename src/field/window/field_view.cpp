@@ -17,6 +17,7 @@
 #include "field/dragging.h"
 #include "field/edge_scroll.h"
 #include "field/field.h"
+#include "field/hint.h"
 #include "field/key_state.h"
 #include "field/keyboard_and_wheel.h"
 #include "field/rotation.h"
@@ -48,6 +49,24 @@ QRegion QRegionOf(const Region& region) {
     return result;
 }
 
+QCursor QCursorOf(CursorShape shape) {
+    switch (shape) {
+        case CursorShape::Arrow:
+            break;
+        case CursorShape::Busy:
+            return AssetCursor(QStringLiteral("cursors/busy.png"), 16, 16);
+        case CursorShape::Hidden:
+            return QCursor(Qt::BlankCursor);
+        case CursorShape::Capture:
+            return AssetCursor(QStringLiteral("cursors/capture.png"), 15, 15);
+        case CursorShape::Hint:
+            return AssetCursor(QStringLiteral("cursors/hint.png"), 11, 2);
+        case CursorShape::NoHint:
+            return AssetCursor(QStringLiteral("cursors/no_hint.png"), 11, 2);
+    }
+    return QCursor(Qt::ArrowCursor);
+}
+
 int KeyStateOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
     int state = 0;
     if (buttons & Qt::LeftButton)
@@ -73,6 +92,10 @@ FieldView::FieldView(Field& field, GameState& game, QWidget* parent)
     const double rate = screen != nullptr && screen->refreshRate() > 1 ? screen->refreshRate() : 60;
     edgeScrollTimer_.setInterval(static_cast<int>(1000 / rate));
     connect(&edgeScrollTimer_, &QTimer::timeout, this, [this] { edgeScrollTick(); });
+    hintCursorTimer_.setSingleShot(true);
+    connect(&hintCursorTimer_, &QTimer::timeout, this, [this] { refreshCursor(); });
+    if (parent != nullptr)
+        parent->window()->installEventFilter(this);
 }
 
 void FieldView::movePointer(Point client) {
@@ -80,37 +103,31 @@ void FieldView::movePointer(Point client) {
     QCursor::setPos(mapToGlobal(QPoint(client.x, client.y)));
 }
 
-void FieldView::showCursor(CursorShape shape) {
-    if (shape == CursorShape::Arrow && field_.isCaptureArmed)
-        shape = CursorShape::Capture;
-    switch (shape) {
-        case CursorShape::Arrow:
-            unsetCursor();
-            return;
-        case CursorShape::Busy:
-            setCursor(AssetCursor(QStringLiteral("cursors/busy.png"), 16, 16));
-            return;
-        case CursorShape::Hidden:
-            setCursor(Qt::BlankCursor);
-            return;
-        case CursorShape::Capture:
-            setCursor(AssetCursor(QStringLiteral("cursors/capture.png"), 15, 15));
-            return;
-        case CursorShape::Hint:
-        case CursorShape::NoHint:
-            setCursor(AssetCursor(shape == CursorShape::Hint
-                                      ? QStringLiteral("cursors/hint.png")
-                                      : QStringLiteral("cursors/no_hint.png"),
-                                  11, 2));
-            QTimer::singleShot(kHintCursorMilliseconds + 1, this, [this] { endHintCursor(); });
-            return;
+void FieldView::refreshCursor() {
+    const std::int64_t now = SteadyMilliseconds();
+    const CursorModes& modes = field_.cursor;
+    const std::int64_t hintLeft = modes.hintTimeLeft(now);
+    if (hintLeft > 0)
+        hintCursorTimer_.start(static_cast<int>(hintLeft));
+    if (modes.isBusy() != isBusyShown_) {
+        isBusyShown_ = modes.isBusy();
+        if (onBusyChanged)
+            onBusyChanged(isBusyShown_);
     }
+    const CursorShape shape = modes.shapeAt(now);
+    if (shape == shownCursor_)
+        return;
+    shownCursor_ = shape;
+    if (shape == CursorShape::Arrow)
+        unsetCursor();
+    else
+        setCursor(QCursorOf(shape));
 }
 
-void FieldView::endHintCursor() {
-    if (hint_.isHintCursorShown && !IsHintCursorDue(hint_, SteadyMilliseconds()) &&
-        !game_.workerBusy)
-        showCursor(CursorShape::Arrow);
+bool FieldView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::WindowBlocked && field_.heldElement >= 0)
+        ReleaseElement(field_);
+    return QWidget::eventFilter(watched, event);
 }
 
 void FieldView::invert(const QRegion& region) {
@@ -272,7 +289,7 @@ void FieldView::keyPressEvent(QKeyEvent* event) {
             return;
         case Qt::Key_H:
             if (game_.elementsCreated && field_.heldElement < 0)
-                ShowHint(field_, hint_, SteadyMilliseconds());
+                ShowHint(field_, SteadyMilliseconds());
             return;
         default:
             QWidget::keyPressEvent(event);

@@ -8,8 +8,7 @@
 
 #include "core/completion.h"
 #include "core/geometry.h"
-#include "field/hint.h"
-#include "field/platform.h"
+#include "field/cursor_modes.h"
 
 class QPainter;
 
@@ -21,6 +20,9 @@ struct GameState;
 
 /// A region of ours as a Qt region (one rectangle per span).
 QRegion QRegionOf(const Region& region);
+
+/// The Qt cursor of one of the field's cursors.
+QCursor QCursorOf(CursorShape shape);
 
 /// The window's key-and-button state of a mouse event: left 0x1, right 0x2, Shift 0x4,
 /// Ctrl 0x8, middle 0x10.
@@ -36,18 +38,20 @@ public:
     std::function<void(JoinReaction)> onJoinReaction;
     /// Space: the full-screen menu.
     std::function<void()> onSpaceKey;
+    /// Called when the field's busy mode begins or ends, for the other windows of the game.
+    std::function<void(bool isBusy)> onBusyChanged;
 
     /// The pointer's last known position in client coordinates.
     Point pointer() const { return pointer_; }
     /// Moves the pointer (client coordinates).
     void movePointer(Point client);
-    /// Shows one of the engine's cursors. While a capture rectangle is being chosen the arrow
-    /// gives way to the capture cursor.
-    void showCursor(CursorShape shape);
+    /// Shows the cursor of the field's most important cursor mode now; call after every change
+    /// of the modes. A hint cursor is taken down by itself once its time is over.
+    void refreshCursor();
+    /// The field cursor shown now.
+    CursorShape shownCursor() const { return shownCursor_; }
     /// Inverts the colours of `region` (client coordinates) from now until it is inverted again.
     void invert(const QRegion& region);
-
-    HintState& hintState() { return hint_; }
 
     /// Draws a push-button frame and a caption close-button frame at the top-left corner at
     /// once; the next repaint of that corner removes them.
@@ -62,11 +66,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    /// A modal window opening over the main window takes the mouse: a held piece is put down.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void track(QPointF position);
     void edgeScrollTick();
-    void endHintCursor();
     void paintCaptionFrames(QPainter& painter);
 
     Field& field_;
@@ -75,7 +80,9 @@ private:
     int edgeKeyState_ = 0;
     QTimer edgeScrollTimer_;  // paces edge scrolling while the pointer rests in a strip
     int wheelRemainder_ = 0;  // eighths of a degree not yet making a notch
-    HintState hint_;
+    QTimer hintCursorTimer_;  // takes the hint cursor down when its time is over
+    CursorShape shownCursor_ = CursorShape::Arrow;
+    bool isBusyShown_ = false;
     bool isCaptionFramesDue_ = false;  // the next paint draws the caption-button frames
     QRegion inverted_;                 // drawn with inverted colours: the capture rectangle
 };

@@ -69,6 +69,11 @@ CMainFrame::CMainFrame(GameSettings& settings, const ScreenInfo& screen)
     applyBackground();
 
     preview_ = new PicturePreviewWindow(this, QSize(screen.width, screen.height));
+    field_.cursor.onChange = [this] { view_->refreshCursor(); };
+    view_->onBusyChanged = [this](bool isBusy) {
+        const QCursor busy = QCursorOf(CursorShape::Busy);
+        preview_->setCursorOverride(isBusy ? &busy : nullptr);
+    };
 
     timerDisplay_ = new QLabel(QStringLiteral("00:00:00"), view_);
     timerDisplay_->setAlignment(Qt::AlignCenter);

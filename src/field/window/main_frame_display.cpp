@@ -85,7 +85,7 @@ void CMainFrame::applyBackground() {
     field_.background.isTextured = settings_.textureBackground != 0;
     field_.background.texture = LoadTexture(settings_.backgroundBitmapId);
     field_.background.colour = PixelOfColourRef(static_cast<uint32_t>(settings_.backgroundColor));
-    RedrawField(field_, true, false, false, false);
+    RedrawField(field_, {.clear = true});
     if (timerDisplay_ != nullptr)
         timerDisplay_->update();
 }

@@ -42,7 +42,7 @@ void CMainFrame::resetGame(bool discardPicture) {
     }
     gameTimer_->stop();
     timerDisplay_->setText(QString::fromStdString(game_.clock.displayText()));
-    RedrawField(field_, true, false, false, false);
+    RedrawField(field_, {.clear = true});
 }
 
 bool CMainFrame::loadPictureCommand() {
@@ -263,7 +263,7 @@ void CMainFrame::changeEvent(QEvent* event) {
         ShowMessage(this,
                     QString::fromUtf8("Перезагрузите картинку для правильной работы программы."),
                     MessageIcon::Information);
-        RedrawField(field_, true, false, false, false);
+        RedrawField(field_, {.clear = true});
     }
 }
 
@@ -290,7 +290,7 @@ void CMainFrame::pause() {
     dialog.exec();
     game_.clock.resume();
     gameTimer_->start();
-    RedrawField(field_, true, false, false, false);
+    RedrawField(field_, {.clear = true});
 }
 
 }  // namespace tessary

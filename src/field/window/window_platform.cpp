@@ -32,10 +32,6 @@ void WindowPlatform::invert(const Region& clientRegion) {
     view_.invert(QRegionOf(clientRegion));
 }
 
-void WindowPlatform::setCursor(CursorShape shape) {
-    view_.showCursor(shape);
-}
-
 void WindowPlatform::captureMouse(bool capture) {
     if (capture)
         view_.grabMouse();

@@ -11,8 +11,8 @@ class ProgressWindow;
 class SoundPlayer;
 
 /// What the field engine asks of the window system, answered by the main window's Qt
-/// widgets: repaints of the field view, cursors, the pointer, sounds, the progress window and
-/// the worker's hand-over to the main thread.
+/// widgets: repaints of the field view, the pointer, sounds, the progress window and the
+/// worker's hand-over to the main thread.
 class WindowPlatform : public Platform {
 public:
     WindowPlatform(QMainWindow& frame, FieldView& view, SoundPlayer& sounds,
@@ -23,7 +23,6 @@ public:
     void invalidateAll() override;
     void repaintNow() override;
     void invert(const Region& clientRegion) override;
-    void setCursor(CursorShape shape) override;
     void captureMouse(bool capture) override;
     Point pointerPosition() const override;
     void movePointer(Point client) override;
