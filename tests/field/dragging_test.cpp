@@ -182,6 +182,8 @@ TEST(DraggingTest, SnapEndsTheDragAndFurtherMovesDoNothing) {
               JoinReaction::Joined);
     EXPECT_EQ(game.field().heldElement, -1);
     EXPECT_FALSE(game.platform.isMouseCaptured);
+    // The release may go to another window (the completion window): the pointer shows now.
+    EXPECT_EQ(game.platform.cursors.back(), CursorShape::Arrow);
     EXPECT_TRUE(game.platform.sounds.empty());
     const Point snapped = game.core(1);
     EXPECT_EQ(snapped, (Point{game.core(0).x + 64, game.core(0).y}));
