@@ -43,8 +43,8 @@ bool CaptureMouseDown(Field& field, CaptureSelection& selection, bool isLeftButt
 bool CaptureMouseMove(Field& field, CaptureSelection& selection, Point client);
 
 /// A button release at `client`. A left release while dragging removes the marking, releases
-/// the mouse, takes the capture cursor down and ends the mode; the box from the press to `client` is moved
-/// into field coordinates, ordered and cut at the field's edges. Any other release while
+/// the mouse, takes the capture cursor down and ends the mode; the box from the press to `client`
+/// is moved into field coordinates, ordered and cut at the field's edges. Any other release while
 /// dragging is swallowed; outside dragging nothing is taken.
 CaptureRelease CaptureMouseUp(Field& field, CaptureSelection& selection, bool isLeftButton,
                               Point client);

@@ -73,7 +73,7 @@ struct Field {
     Bitmap32 fieldPicture;  // fieldWidth x fieldHeight
     Background background;
 
-    ElementSet* elements = nullptr;  // the game's elements; null while none exist
+    ElementSet* elements = nullptr;        // the game's elements; null while none exist
     std::optional<RenderSource> pictures;  // the game's picture; there while elements exist
 
     int heldElement = -1;         // the element held by the pointer, -1 none

@@ -11,8 +11,8 @@ constexpr std::int64_t kHintUp = 5000;  // when the hint cursor went up, where i
 
 struct ModesRow {
     const char* name;
-    int busySpans;  // begun and not ended
-    bool isHintUp;  // the hint cursor went up at kHintUp
+    int busySpans;         // begun and not ended
+    bool isHintUp;         // the hint cursor went up at kHintUp
     std::int64_t elapsed;  // since kHintUp, when the cursor is shown
     bool isCapturing;
     bool isHolding;
@@ -38,15 +38,15 @@ TEST_P(CursorModePriorityTest, TheMostImportantModeShows) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, CursorModePriorityTest,
-    ::testing::Values(
-        ModesRow{"NoMode", 0, false, 0, false, false, CursorShape::Arrow},
-        ModesRow{"Holding", 0, false, 0, false, true, CursorShape::Hidden},
-        ModesRow{"CaptureOverHolding", 0, false, 0, true, true, CursorShape::Capture},
-        ModesRow{"HintOverCapture", 0, true, 0, true, true, CursorShape::Hint},
-        ModesRow{"HintAtOneSecond", 0, true, 1000, false, false, CursorShape::Hint},
-        ModesRow{"HintGoneJustAfter", 0, true, 1001, false, true, CursorShape::Hidden},
-        ModesRow{"BusyOverEverything", 1, true, 0, true, true, CursorShape::Busy},
-        ModesRow{"NestedBusy", 2, false, 0, false, false, CursorShape::Busy}),
+    ::testing::Values(ModesRow{"NoMode", 0, false, 0, false, false, CursorShape::Arrow},
+                      ModesRow{"Holding", 0, false, 0, false, true, CursorShape::Hidden},
+                      ModesRow{"CaptureOverHolding", 0, false, 0, true, true, CursorShape::Capture},
+                      ModesRow{"HintOverCapture", 0, true, 0, true, true, CursorShape::Hint},
+                      ModesRow{"HintAtOneSecond", 0, true, 1000, false, false, CursorShape::Hint},
+                      ModesRow{"HintGoneJustAfter", 0, true, 1001, false, true,
+                               CursorShape::Hidden},
+                      ModesRow{"BusyOverEverything", 1, true, 0, true, true, CursorShape::Busy},
+                      ModesRow{"NestedBusy", 2, false, 0, false, false, CursorShape::Busy}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CursorModesTest, BusyLastsUntilEverySpanHasEnded) {

@@ -108,7 +108,8 @@ TEST(DrawingTest, DrawingClipsToTheFieldPictureAtNegativeCoordinates) {
 TEST(DrawingTest, RedrawFieldSwitches) {
     TestGame game({.isTextured = true});
     game.field().fieldPicture.fill(0);
-    RedrawField(game.field(), {.clear = true, .playSound = true, .renderImages = true, .rebuildRegions = true});
+    RedrawField(game.field(),
+                {.clear = true, .playSound = true, .renderImages = true, .rebuildRegions = true});
     EXPECT_EQ(game.field().fieldPicture, game.redrawnFromScratch());
     EXPECT_TRUE(game.platform.invalidated.isEmpty()) << "a cleared field is invalidated whole";
     EXPECT_EQ(game.platform.wholeInvalidations, 1);

@@ -45,8 +45,8 @@ public:
     Region invalidated;  // union of every invalidated region, client coordinates
     int wholeInvalidations = 0;
     int repaints = 0;
-    std::vector<Region> inversions;  // every inverted region, in order
-    Region inverted;                 // what is shown inverted now
+    std::vector<Region> inversions;    // every inverted region, in order
+    Region inverted;                   // what is shown inverted now
     std::vector<CursorShape> cursors;  // recorded by watchCursor
     std::vector<Sound> sounds;
     bool isMouseCaptured = false;

@@ -36,7 +36,8 @@ class TurnedGame {
 public:
     // A new game with its top two rows joined into one block.
     void createGame(bool rotateElements) {
-        h = std::make_unique<GameHarness>(testing::HarnessOptions{.rotateElements = rotateElements});
+        h = std::make_unique<GameHarness>(
+            testing::HarnessOptions{.rotateElements = rotateElements});
         ASSERT_EQ(h->create(), CreationResult::Created);
         AssembleTopRows(*h);
         ASSERT_FALSE(h->state.elements->element(0).alone);
@@ -102,13 +103,12 @@ TEST_P(TurnedPiecesTest, EveryTurnShowsThePictureTurned) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Games, TurnedPiecesTest,
-    ::testing::Values(GameRow{"CutWithTurningNew", true, false},
-                      GameRow{"CutWithTurningLoaded", true, true},
-                      GameRow{"CutWithoutTurningNew", false, false},
-                      GameRow{"CutWithoutTurningLoaded", false, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Games, TurnedPiecesTest,
+                         ::testing::Values(GameRow{"CutWithTurningNew", true, false},
+                                           GameRow{"CutWithTurningLoaded", true, true},
+                                           GameRow{"CutWithoutTurningNew", false, false},
+                                           GameRow{"CutWithoutTurningLoaded", false, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The parameter: the cut turns pieces.
 class TurnedBlockTest : public ::testing::TestWithParam<bool>, protected TurnedGame {};

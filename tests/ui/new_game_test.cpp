@@ -9,9 +9,11 @@
 #include "core/element_set.h"
 #include "dialogs/open_file_dlg.h"
 #include "dialogs/size_part_dlg.h"
+#include "field/field_drawing.h"
 #include "field/window/command_ids.h"
 #include "field/window/completion_window.h"
 #include "field/window/field_view.h"
+#include "field/window/preview_window.h"
 #include "field/window/progress_window.h"
 #include "window_fixture.h"
 
@@ -67,8 +69,8 @@ protected:
     const ElementSet& elements() { return *frame->game().elements; }
 
     // Drags element k (upright, alone) by its core so that it lands just right of element 0,
-    // within the capture range, and lets go.
-    void dragRightOfFirst(int k);
+    // within the capture range, and lets go when `isReleased`.
+    void dragRightOfFirst(int k, bool isReleased = true);
 
     // Sends a mouse event with an explicit key-and-button state to the field.
     void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
@@ -166,7 +168,7 @@ TEST_F(NewGameTest, TheLastJoinCompletesTheGameAndShowsTheCompletionWindowForASe
     EXPECT_TRUE(questions.isEmpty());
 }
 
-void NewGameTest::dragRightOfFirst(int k) {
+void NewGameTest::dragRightOfFirst(int k, bool isReleased) {
     const ElementSet& set = elements();
     const int s = frame->game().plan.elementSize;
     const Viewport& v = frame->field().viewport;
@@ -179,7 +181,43 @@ void NewGameTest::dragRightOfFirst(int k) {
     ASSERT_EQ(frame->field().heldElement, k);
     mouse(QEvent::MouseMove, (grab + target) / 2, Qt::NoButton, Qt::LeftButton);
     mouse(QEvent::MouseMove, target, Qt::NoButton, Qt::LeftButton);
-    mouse(QEvent::MouseButtonRelease, target, Qt::LeftButton, Qt::NoButton);
+    if (isReleased)
+        mouse(QEvent::MouseButtonRelease, target, Qt::LeftButton, Qt::NoButton);
+}
+
+TEST_F(NewGameTest, ThePointerShowsAgainWhenTheLastJoinOpensTheCompletionWindow) {
+    playNewGame(false, 2, 1);
+    bool isCompletionWindow = false;
+    WhenModal([&](QWidget* modal) {
+        isCompletionWindow = dynamic_cast<CompletionWindow*>(modal) != nullptr;
+        qobject_cast<QDialog*>(modal)->accept();
+    });
+    dragRightOfFirst(1, false);  // the completion window takes the button's release
+    QTRY_VERIFY_WITH_TIMEOUT(isCompletionWindow && QApplication::activeModalWidget() == nullptr,
+                             3000);
+    EXPECT_EQ(frame->fieldView().shownCursor(), CursorShape::Arrow);
+    EXPECT_NE(frame->fieldView().cursor().shape(), Qt::BlankCursor);
+}
+
+TEST_F(NewGameTest, TheWorkersBusyCursorOutlastsAReleaseAndARedraw) {
+    playNewGame(false);
+    settings.rotateElements = 1;
+    answer = MessageAnswer::Yes;
+    frame->runCommand(kCmdCreateElements);
+    // The worker hands over through this thread's events, which wait until the end.
+    ASSERT_TRUE(frame->game().workerBusy);
+    const QPoint inside(100, 100);
+    mouse(QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, inside, Qt::LeftButton, Qt::NoButton);
+    RedrawField(frame->field(), {.clear = true});
+    EXPECT_EQ(frame->fieldView().shownCursor(), CursorShape::Busy);
+    EXPECT_EQ(frame->previewWindow().cursor().shape(), Qt::BitmapCursor);
+
+    while (frame->game().workerBusy)
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    ASSERT_TRUE(frame->game().isInProgress());
+    EXPECT_EQ(frame->fieldView().shownCursor(), CursorShape::Arrow);
+    EXPECT_EQ(frame->previewWindow().cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(NewGameTest, ACommandGivenWhileAPieceIsCarriedLetsGoOfItFirst) {
