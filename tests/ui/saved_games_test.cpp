@@ -12,7 +12,7 @@
 #include "dialogs/save_game_dlg.h"
 #include "field/window/command_ids.h"
 #include "field/window/preview_window.h"
-#include "persist/persist_messages.h"
+#include "game/message_texts.h"
 #include "persist/saved_game_store.h"
 #include "picture/picture_buffer.h"
 #include "window_fixture.h"
