@@ -40,7 +40,7 @@ void BM_CreateGame(benchmark::State& bench) {
     BuildRotatedPictures(state.picture, state.turned);
 
     for (auto _ : bench) {
-        if (CreateElements(state, field, settings) != CreationResult::Created)
+        if (CreateElements(state, field, settings) != GameOutcome::Created)
             bench.SkipWithError("creation failed");
     }
     bench.counters["pieces"] = columns * rows;

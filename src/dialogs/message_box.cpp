@@ -58,8 +58,26 @@ void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
     Show(parent, MessageRequest{text, icon, false});
 }
 
-bool AskYesNo(QWidget* parent, const QString& text) {
-    return Show(parent, MessageRequest{text, MessageIcon::Question, true}) == MessageAnswer::Yes;
+bool AskYesNo(QWidget* parent, const QString& text, MessageIcon icon) {
+    return Show(parent, MessageRequest{text, icon, true}) == MessageAnswer::Yes;
+}
+
+QString FormatMessageText(const char* format, const QStringList& values) {
+    const QString text = QString::fromUtf8(format);
+    QString result;
+    qsizetype next = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool isPlaceholder =
+            text[i] == QLatin1Char('%') && i + 1 < text.size() &&
+            (text[i + 1] == QLatin1Char('s') || text[i + 1] == QLatin1Char('d'));
+        if (isPlaceholder && next < values.size()) {
+            result += values[next++];
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
 }
 
 }  // namespace tessary

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <utility>
@@ -34,8 +35,13 @@ MessageAnswerer SetMessageAnswerer(MessageAnswerer answerer);
 /// Shows a modal box with one "ОК" button.
 void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon);
 
-/// Asks a Yes/No question with the question icon; true only when the answer is "Да".
-bool AskYesNo(QWidget* parent, const QString& text);
+/// Asks a Yes/No question, with the question icon unless another is given; true only when the
+/// answer is "Да".
+bool AskYesNo(QWidget* parent, const QString& text, MessageIcon icon = MessageIcon::Question);
+
+/// `format`, one of the program's message texts (UTF-8), with its "%s" and "%d" replaced by
+/// `values` in order.
+QString FormatMessageText(const char* format, const QStringList& values);
 
 /// Installs an answerer for its own lifetime and puts the previous one back at its end.
 class ScopedMessageAnswerer {

@@ -19,6 +19,7 @@
 #include "dialogs/my_color_dialog.h"
 #include "dialogs/screen_scale.h"
 #include "dialogs/spin_button.h"
+#include "game/message_texts.h"
 
 namespace tessary {
 namespace {
@@ -256,13 +257,13 @@ bool CParamDlg::readControls() {
         bool isNumber = false;
         const int value = edits_[i]->text().trimmed().toInt(&isNumber);
         if (!isNumber) {
-            refuse(edits_[i], QStringLiteral("Введите целое число."));
+            refuse(edits_[i], QString::fromUtf8(kWholeNumberMessage));
             return false;
         }
         if (rule.hasSpin && (value < rule.minimum || value > rule.maximum)) {
-            refuse(edits_[i], QStringLiteral("Введите целое число от %1 до %2.")
-                                  .arg(rule.minimum)
-                                  .arg(rule.maximum));
+            refuse(edits_[i],
+                   FormatMessageText(kNumberInRangeMessage, {QString::number(rule.minimum),
+                                                             QString::number(rule.maximum)}));
             return false;
         }
         values_.*rule.field = value;
@@ -308,7 +309,7 @@ void CParamDlg::accept() {
     if (!readControls())
         return;
     if (values_.keyboardScrollSpeed < 0) {
-        refuse(edits_[kKeyboardSpeed], QStringLiteral("Введите неотрицательное число."));
+        refuse(edits_[kKeyboardSpeed], QString::fromUtf8(kNonNegativeNumberMessage));
         return;
     }
     CBaseDialog::accept();

@@ -9,7 +9,7 @@
 #include "dialogs/message_box.h"
 #include "dialogs/saved_game_list.h"
 #include "dialogs/screen_scale.h"
-#include "persist/persist_messages.h"
+#include "game/message_texts.h"
 #include "persist/saved_game_store.h"
 
 namespace tessary {
@@ -95,8 +95,7 @@ void CSaveGameDlg::saveClicked() {
                         MessageIcon::Information);
             return;
         }
-    } else if (!AskYesNo(this, FormatMessageText(
-                                   "Игра %s уже существует. Заменить существующую игру?", name))) {
+    } else if (!AskYesNo(this, FormatMessageText(kReplaceSavedGameQuestion, {name}))) {
         return;
     }
     chosenName_ = name;

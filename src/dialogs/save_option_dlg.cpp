@@ -13,6 +13,7 @@
 
 #include "dialogs/message_box.h"
 #include "dialogs/screen_scale.h"
+#include "game/message_texts.h"
 
 namespace tessary {
 namespace {
@@ -131,9 +132,9 @@ void CSaveOptionDlg::accept() {
         if (!isNumber || values[i] < kLowest || values[i] > kHighest) {
             ShowMessage(
                 this,
-                isNumber
-                    ? QStringLiteral("Введите целое число от %1 до %2.").arg(kLowest).arg(kHighest)
-                    : QStringLiteral("Введите целое число."),
+                isNumber ? FormatMessageText(kNumberInRangeMessage,
+                                             {QString::number(kLowest), QString::number(kHighest)})
+                         : QString::fromUtf8(kWholeNumberMessage),
                 MessageIcon::Exclamation);
             boxes[i]->setFocus();
             boxes[i]->selectAll();

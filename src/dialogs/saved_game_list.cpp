@@ -8,14 +8,10 @@
 #include <system_error>
 
 #include "dialogs/message_box.h"
-#include "persist/persist_messages.h"
+#include "game/message_texts.h"
 #include "persist/saved_game_store.h"
 
 namespace tessary {
-
-QString FormatMessageText(const char* format, const QString& value) {
-    return QString::fromUtf8(format).replace(QLatin1String("%s"), value);
-}
 
 QPushButton* MakeColumnButton(const QString& text, const char* objectName, QWidget* parent) {
     auto* button = new QPushButton(text, parent);
@@ -35,7 +31,7 @@ QVBoxLayout* StackColumnButtons(std::initializer_list<QPushButton*> buttons) {
 bool DeleteSavedGameTelling(QWidget* parent, const std::string& folder, const QString& name) {
     const std::string stem = name.toStdString();
     for (const std::string& file : DeleteSavedGame(folder, stem)) {
-        ShowMessage(parent, FormatMessageText(kDeleteFailedMessage, QString::fromStdString(file)),
+        ShowMessage(parent, FormatMessageText(kDeleteFailedMessage, {QString::fromStdString(file)}),
                     MessageIcon::Exclamation);
     }
     std::error_code error;
@@ -83,7 +79,7 @@ void SavedGameList::selectQuietly(int row) {
 bool SavedGameList::deleteSelected() {
     QListWidgetItem* entry = selectedItems().value(0);
     if (entry == nullptr || entry->text().isEmpty() ||
-        !AskYesNo(window(), FormatMessageText("Удалить сохраненную игру \"%s\"?", entry->text()))) {
+        !AskYesNo(window(), FormatMessageText(kDeleteSavedGameQuestion, {entry->text()}))) {
         return false;
     }
     // A game whose game file stays on disk is still a saved game: its entry stays too.

@@ -13,9 +13,6 @@ namespace tessary {
 /// Topic of the help both saved-game dialogs open on F1: the help's contents.
 inline constexpr int kSavedGamesHelpTopic = 256;
 
-/// `format` (one of the program's texts, UTF-8) with its "%s" replaced by `value`.
-QString FormatMessageText(const char* format, const QString& value);
-
 /// A button of the saved-game dialogs' button column; only the dialog's default button reacts
 /// to Enter.
 QPushButton* MakeColumnButton(const QString& text, const char* objectName, QWidget* parent);

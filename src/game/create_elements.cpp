@@ -19,6 +19,7 @@
 #include "field/rotation.h"
 #include "field/viewport.h"
 #include "game/game_state.h"
+#include "game/memory_fault.h"
 #include "game/random_permutation.h"
 #include "picture/progress_sink.h"
 
@@ -72,17 +73,18 @@ void SizeField(Field& field, const CuttingPlan& plan, Point minimum) {
 
 // Runs a build step; when memory runs out the half-built game (and, when asked, the picture)
 // is released.
-CreationResult GuardMemory(GameState& state, Field& field, bool discardPicture,
-                           const std::function<CreationResult()>& build) {
+GameOutcome GuardMemory(GameState& state, Field& field, bool discardPicture,
+                        const std::function<GameOutcome()>& build) {
     try {
+        StrikeInjectedMemoryFault();
         return build();
     } catch (const std::bad_alloc&) {
         ResetGame(state, field, discardPicture);
-        return CreationResult::OutOfMemory;
+        return discardPicture ? GameOutcome::LoadOutOfMemory : GameOutcome::CreationOutOfMemory;
     }
 }
 
-CreationResult BuildNewGame(GameState& state, Field& field, const GameSettings& settings) {
+GameOutcome BuildNewGame(GameState& state, Field& field, const GameSettings& settings) {
     const CuttingPlan& plan = state.plan;
     const KnobTables tables =
         GenerateKnobTables(plan.rows, plan.columns, settings.enableOffset != 0,
@@ -104,7 +106,7 @@ CreationResult BuildNewGame(GameState& state, Field& field, const GameSettings& 
     SizeField(field, plan, {0, 0});
     RedrawField(field, {.clear = true, .playSound = true});
     state.clock.start(0);
-    return CreationResult::Created;
+    return GameOutcome::Created;
 }
 
 // Links and blocks as stored; false when a block contradicts an earlier element's.
@@ -127,8 +129,8 @@ bool RestoreBlocks(ElementSet& set, const StoredGame& stored) {
     return true;
 }
 
-CreationResult BuildStoredGame(GameState& state, Field& field, GameSettings& settings,
-                               const StoredGame& stored) {
+GameOutcome BuildStoredGame(GameState& state, Field& field, GameSettings& settings,
+                            const StoredGame& stored) {
     const CuttingPlan& plan = state.plan;
     std::vector<ElementStart> starts(plan.elementCount);
     for (int k = 0; k < plan.elementCount; ++k) {
@@ -150,7 +152,7 @@ CreationResult BuildStoredGame(GameState& state, Field& field, GameSettings& set
     ElementSet& set = *state.elements;
     if (!RestoreBlocks(set, stored)) {
         ResetGame(state, field, true);
-        return CreationResult::Refused;
+        return GameOutcome::Damaged;
     }
     std::copy(stored.zOrder.begin(), stored.zOrder.end(), set.zOrder().begin());
     for (int k = 0; k < set.elementCount(); ++k)
@@ -162,17 +164,17 @@ CreationResult BuildStoredGame(GameState& state, Field& field, GameSettings& set
     field.elements = nullptr;
     field.pictures.reset();
     state.clock.reset(stored.elapsedSeconds);
-    return CreationResult::Created;
+    return GameOutcome::Loaded;
 }
 
 }  // namespace
 
-CreationResult CreateElements(GameState& state, Field& field, GameSettings& settings) {
+GameOutcome CreateElements(GameState& state, Field& field, GameSettings& settings) {
     if (!state.pictureLoaded || !state.pictureCut || state.picture.isEmpty())
-        return CreationResult::Refused;
+        return GameOutcome::Refused;
     CuttingPlan plan = state.plan;
     if (!DerivePlan(plan, settings))
-        return CreationResult::Refused;
+        return GameOutcome::Refused;
     ResetGame(state, field, false);
     state.plan = plan;
     if (settings.rotateElements == 0)
@@ -180,12 +182,12 @@ CreationResult CreateElements(GameState& state, Field& field, GameSettings& sett
     return GuardMemory(state, field, false, [&] { return BuildNewGame(state, field, settings); });
 }
 
-CreationResult BuildLoadedGame(GameState& state, Field& field, GameSettings& settings,
-                               const StoredGame& stored) {
+GameOutcome BuildLoadedGame(GameState& state, Field& field, GameSettings& settings,
+                            const StoredGame& stored) {
     CuttingPlan plan = state.plan;
     if (!DerivePlan(plan, settings) || !IsPlayableStoredGame(stored, plan.elementCount)) {
         ResetGame(state, field, true);
-        return CreationResult::Refused;
+        return GameOutcome::Damaged;
     }
     ResetGame(state, field, false);
     state.plan = plan;
@@ -193,14 +195,14 @@ CreationResult BuildLoadedGame(GameState& state, Field& field, GameSettings& set
                        [&] { return BuildStoredGame(state, field, settings, stored); });
 }
 
-CreationResult FinishLoadedGame(GameState& state, Field& field) {
+GameOutcome FinishLoadedGame(GameState& state, Field& field) {
     if (!state.elements)
-        return CreationResult::Refused;
+        return GameOutcome::Refused;
     return GuardMemory(state, field, true, [&] {
         AttachToField(state, field);
         RedrawField(field, {.clear = true, .playSound = true, .renderImages = true});
         state.clock.start(state.clock.elapsedSeconds());
-        return CreationResult::Created;
+        return GameOutcome::Loaded;
     });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/game_outcome.h"
 #include "game/stored_game.h"
 
 namespace tessary {
@@ -8,34 +9,28 @@ struct Field;
 struct GameSettings;
 struct GameState;
 
-/// How building the elements of a game ended.
-enum class CreationResult {
-    Created,      // the game is Playing (or, for a loaded game, waits for its finish)
-    Refused,      // nothing to build from: no cut picture, or a plan or stored game unusable
-    OutOfMemory,  // memory ran out; the half-built game was released
-};
-
 /// Creates the elements of a new game from the cut picture on the main thread: random edge
 /// tables, placement and initial turns from state.random reseeded by state.seedSource; every
 /// element's shape, image and field region; the field sized to the grid and redrawn with the
 /// join sound; the clock started at 0. The picture's turned copies must exist when
-/// rotateElements is on. Derives the plan into state.plan and `settings`. When memory runs
-/// out the half-built game is released and the game stays Cut.
-CreationResult CreateElements(GameState& state, Field& field, GameSettings& settings);
+/// rotateElements is on. Derives the plan into state.plan and `settings`. Created, Refused, or
+/// CreationOutOfMemory: the half-built game is released and the game stays Cut.
+GameOutcome CreateElements(GameState& state, Field& field, GameSettings& settings);
 
 /// Rebuilds a loaded game from `stored` through the same element building as creation: the
 /// picture and plan (rows, columns, elementSize) and the stored settings are in place and
 /// pictureCut is set. Elements get their stored shape, place, links and blocks, blank images,
 /// and field regions; the field is sized (at least to the stored size); the clock holds the
 /// stored seconds. The images are rendered by FinishLoadedGame, directly or after the
-/// rotation worker. A stored game that could not be played safely (values out of range, links
-/// not answered, blocks that disagree) is Refused.
-/// Refusal and out of memory release the game and the picture alike.
-CreationResult BuildLoadedGame(GameState& state, Field& field, GameSettings& settings,
-                               const StoredGame& stored);
+/// rotation worker. Loaded when built; a stored game that could not be played safely (values
+/// out of range, links not answered, blocks that disagree) is Damaged. Damaged and
+/// LoadOutOfMemory release the game and the picture alike.
+GameOutcome BuildLoadedGame(GameState& state, Field& field, GameSettings& settings,
+                            const StoredGame& stored);
 
 /// The end of a rebuild: every element image rendered, the field redrawn with the join sound,
-/// the clock running from the stored seconds. Out of memory releases the game and the picture.
-CreationResult FinishLoadedGame(GameState& state, Field& field);
+/// the clock running from the stored seconds: Loaded. LoadOutOfMemory releases the game and the
+/// picture; Refused when no game was built.
+GameOutcome FinishLoadedGame(GameState& state, Field& field);
 
 }  // namespace tessary

@@ -12,18 +12,6 @@
 namespace tessary {
 namespace {
 
-WorkerOutcome OutcomeOf(CreationResult result, WorkerOutcome success) {
-    switch (result) {
-        case CreationResult::Created:
-            return success;
-        case CreationResult::OutOfMemory:
-            return WorkerOutcome::OutOfMemory;
-        case CreationResult::Refused:
-            break;
-    }
-    return WorkerOutcome::Refused;
-}
-
 // The worker's rotation; failures of any kind count as a failed rotation.
 bool RotateNoThrow(const PictureBuffer& picture, TurnedPictures& turned) {
     try {
@@ -79,13 +67,17 @@ void RotationWorker::run(GameState& state, Field& field, GameSettings& settings,
     const bool isRotated = RotateNoThrow(state.picture, state.turned);
     Platform& platform = field.platform;
     platform.runOnMainThread([&] {
-        WorkerOutcome outcome = WorkerOutcome::RotationFailed;
-        if (!isRotated)
+        GameOutcome outcome = GameOutcome::RotationFailed;
+        if (!isRotated) {
             state.turned = TurnedPictures();  // no half set of turned copies stays behind
-        else if (state.createAfterRotation)
-            outcome = OutcomeOf(CreateElements(state, field, settings), WorkerOutcome::Created);
-        else
-            outcome = OutcomeOf(FinishLoadedGame(state, field), WorkerOutcome::Finished);
+            // A loaded game left without its images goes with its picture, as a failed load.
+            if (!state.createAfterRotation)
+                ResetGame(state, field, true);
+        } else if (state.createAfterRotation) {
+            outcome = CreateElements(state, field, settings);
+        } else {
+            outcome = FinishLoadedGame(state, field);
+        }
         field.cursor.endBusy();
         platform.movePointer(nudged);
         report(outcome);

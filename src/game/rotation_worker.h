@@ -5,21 +5,13 @@
 #include <thread>
 
 #include "core/geometry.h"
+#include "game/game_outcome.h"
 
 namespace tessary {
 
 struct Field;
 struct GameSettings;
 struct GameState;
-
-/// How a worker run ended, as reported to the window on the main thread.
-enum class WorkerOutcome {
-    Created,         // a new game's elements were created
-    Finished,        // a loaded game was finished
-    RotationFailed,  // the turned pictures could not be built; the game stays as it was
-    OutOfMemory,     // creation or finish ran out of memory and released the game
-    Refused,         // creation had nothing to build from
-};
 
 /// Builds the picture's turned copies on a thread of its own, then hands over synchronously
 /// through Platform::runOnMainThread to create the elements (state.createAfterRotation) or
@@ -28,8 +20,10 @@ enum class WorkerOutcome {
 /// until state.workerBusy is clear (handling its events), then calls reap().
 class RotationWorker {
 public:
-    /// Receives the outcome on the main thread, inside the hand-over.
-    using Report = std::function<void(WorkerOutcome)>;
+    /// Receives the outcome on the main thread, inside the hand-over: that of CreateElements
+    /// or FinishLoadedGame, or RotationFailed (a loaded game is then discarded with its
+    /// picture, a new one stays Cut).
+    using Report = std::function<void(GameOutcome)>;
 
     RotationWorker() = default;
     RotationWorker(const RotationWorker&) = delete;

@@ -16,18 +16,6 @@ namespace tessary {
 
 namespace {
 
-LoadOutcome OutcomeOf(CreationResult result) {
-    switch (result) {
-        case CreationResult::Created:
-            return LoadOutcome::Loaded;
-        case CreationResult::OutOfMemory:
-            return LoadOutcome::OutOfMemory;
-        case CreationResult::Refused:
-            break;
-    }
-    return LoadOutcome::Damaged;
-}
-
 // The picture of a saved game is the cut picture: the grid's exact size.
 bool FitsPicture(const SavedGameHeader& header, const PictureBuffer& picture) {
     return picture.width() == header.columns * header.elementSize &&
@@ -35,26 +23,27 @@ bool FitsPicture(const SavedGameHeader& header, const PictureBuffer& picture) {
 }
 
 // Turns the picture and finishes the rebuilt game: on the worker when one starts, else here.
-LoadOutcome Finish(GameState& state, Field& field, GameSettings& settings, RotationWorker& worker,
+GameOutcome Finish(GameState& state, Field& field, GameSettings& settings, RotationWorker& worker,
                    RotationWorker::Report report) {
     if (settings.rotateElements == 0) {
-        return OutcomeOf(FinishLoadedGame(state, field));
+        return FinishLoadedGame(state, field);
     }
     state.createAfterRotation = false;
     if (worker.start(state, field, settings, std::move(report))) {
-        return LoadOutcome::Rotating;
+        return GameOutcome::Rotating;
     }
+    // No worker: the picture is turned here, where a failure can only be lack of memory.
     if (!BuildRotatedPictures(state.picture, state.turned)) {
         ResetGame(state, field, true);
-        return LoadOutcome::OutOfMemory;
+        return GameOutcome::LoadOutOfMemory;
     }
-    return OutcomeOf(FinishLoadedGame(state, field));
+    return FinishLoadedGame(state, field);
 }
 
 LoadGameResult Load(GameState& state, Field& field, GameSettings& settings, RotationWorker& worker,
                     RotationWorker::Report report, std::string_view folder, std::string_view name) {
     if (!state.canChangeGame()) {
-        return {LoadOutcome::Busy, {}};
+        return {GameOutcome::Busy, {}};
     }
     ResetGame(state, field, true);
     state.pictureName = std::string(name);
@@ -62,12 +51,13 @@ LoadGameResult Load(GameState& state, Field& field, GameSettings& settings, Rota
     // A name that could lead out of the folder names no saved game.
     const std::string picturePath = SavedPicturePath(folder, name);
     if (SavedGameNameProblem(name) != nullptr) {
-        return {LoadOutcome::PictureUnreadable, picturePath};
+        return {GameOutcome::PictureUnreadable, picturePath};
     }
     LoadResult picture = LoadBmpFile(picturePath);
     if (!picture.isLoaded()) {
-        return {picture.isOutOfMemory ? LoadOutcome::OutOfMemory : LoadOutcome::PictureUnreadable,
-                picturePath};
+        return {
+            picture.isOutOfMemory ? GameOutcome::LoadOutOfMemory : GameOutcome::PictureUnreadable,
+            picturePath};
     }
     state.picture = std::move(picture.picture);
     state.pictureLoaded = true;
@@ -79,21 +69,21 @@ LoadGameResult Load(GameState& state, Field& field, GameSettings& settings, Rota
     const std::string gamePath = SavedGamePath(folder, name);
     std::ifstream in(gamePath, std::ios::binary);
     if (!in.is_open()) {
-        return {LoadOutcome::GameFileMissing, gamePath};
+        return {GameOutcome::GameFileMissing, gamePath};
     }
     const SavedGameReadResult read = ReadSavedGame(in);
     in.close();
     if (!read.isRead() || !FitsPicture(read.game.header, state.picture)) {
         ResetGame(state, field, true);
-        return {read.status == SavedGameStatus::UnknownFormat ? LoadOutcome::UnknownFormat
-                                                              : LoadOutcome::Damaged,
+        return {read.status == SavedGameStatus::UnknownFormat ? GameOutcome::UnknownFormat
+                                                              : GameOutcome::Damaged,
                 gamePath};
     }
 
     RestoreSavedGameSettings(read.game.header, state.plan, settings);
     state.pictureCut = true;
-    const LoadOutcome built = OutcomeOf(BuildLoadedGame(state, field, settings, read.game.stored));
-    if (built != LoadOutcome::Loaded) {
+    const GameOutcome built = BuildLoadedGame(state, field, settings, read.game.stored);
+    if (built != GameOutcome::Loaded) {
         return {built, gamePath};
     }
     return {Finish(state, field, settings, worker, std::move(report)), gamePath};
@@ -112,9 +102,9 @@ LoadGameResult LoadSavedGame(GameState& state, Field& field, GameSettings& setti
         result = Load(state, field, settings, worker, std::move(report), folder, name);
     } catch (const std::bad_alloc&) {
         ResetGame(state, field, true);
-        result = {LoadOutcome::OutOfMemory, {}};
+        result = {GameOutcome::LoadOutOfMemory, {}};
     }
-    if (result.outcome != LoadOutcome::Loaded && result.outcome != LoadOutcome::Rotating) {
+    if (result.outcome != GameOutcome::Loaded && result.outcome != GameOutcome::Rotating) {
         settings = playerSettings;
     }
     return result;

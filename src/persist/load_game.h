@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/game_outcome.h"
 #include "game/rotation_worker.h"
 
 namespace tessary {
@@ -11,21 +12,11 @@ struct Field;
 struct GameSettings;
 struct GameState;
 
-/// How loading a saved game ended; `path` names the file of a format message.
-enum class LoadOutcome {
-    Loaded,             // the game is Playing
-    Busy,               // a worker is turning the picture: nothing was changed
-    Rotating,           // the worker turns the picture and finishes the game; it reports then
-    PictureUnreadable,  // picture file missing or unreadable: kUnknownFormatMessage with path
-    GameFileMissing,    // no game file: the picture stays loaded without elements, no message
-    UnknownFormat,      // the game file is not ours: kUnknownFormatMessage with path
-    Damaged,            // the game file is cut off or inconsistent: no message
-    OutOfMemory,        // kOutOfMemoryMessage
-};
-
-/// The outcome and the file a message names.
+/// How loading a saved game ended, and the file a format message names: the picture file for
+/// PictureUnreadable, the game file for GameFileMissing, UnknownFormat, Damaged and the
+/// out-of-memory outcomes of the build.
 struct LoadGameResult {
-    LoadOutcome outcome = LoadOutcome::Damaged;
+    GameOutcome outcome = GameOutcome::Damaged;
     std::string path;
 };
 
@@ -36,7 +27,9 @@ struct LoadGameResult {
 /// window remakes its background from them afterwards. With rotateElements on, `worker` turns
 /// the picture and finishes the game, reporting to `report`; should no worker start, the
 /// picture is turned here. On failure the game is gone and, except for a missing game file,
-/// the picture too; the settings are the player's own again.
+/// the picture too; the settings are the player's own again. Outcomes: Loaded, Rotating (the
+/// worker reports Loaded or a failure later), Busy, PictureUnreadable, GameFileMissing,
+/// UnknownFormat, Damaged, LoadOutOfMemory.
 LoadGameResult LoadSavedGame(GameState& state, Field& field, GameSettings& settings,
                              RotationWorker& worker, RotationWorker::Report report,
                              std::string_view folder, std::string_view name);

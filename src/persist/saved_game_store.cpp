@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "core/program_folder.h"
-#include "persist/persist_messages.h"
+#include "game/message_texts.h"
 
 namespace tessary {
 

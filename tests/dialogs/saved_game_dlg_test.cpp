@@ -12,8 +12,8 @@
 #include "dialogs/help_request.h"
 #include "dialogs/load_game_dlg.h"
 #include "dialogs/save_game_dlg.h"
+#include "game/message_texts.h"
 #include "message_recorder.h"
-#include "persist/persist_messages.h"
 
 namespace tessary {
 namespace {

@@ -40,7 +40,7 @@ void ExpectTopmostDrawn(const GameHarness& h) {
 
 TEST(ApplyPlaySettingsTest, AThickerContourGrowsEveryBitmapAndRedrawsTheField) {
     GameHarness h;
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     const int before = h.state.plan.bitmapSide;
     h.platform.cursors.clear();
 
@@ -69,7 +69,7 @@ TEST(ApplyPlaySettingsTest, AThickerContourGrowsEveryBitmapAndRedrawsTheField) {
 
 TEST(ApplyPlaySettingsTest, TurningThe3DElementsOffStoresThicknessZeroAndKeepsTheBitmapSide) {
     GameHarness h;
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     const int side = h.state.plan.bitmapSide;
 
     ApplyPlaySettings(h.state, h.field, h.settings,
@@ -97,7 +97,7 @@ TEST(ApplyPlaySettingsTest, TurningThe3DElementsOffStoresThicknessZeroAndKeepsTh
 
 TEST(ApplyPlaySettingsTest, OtherValuesReachTheRulesAtOnceWithoutARedraw) {
     GameHarness h;
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     h.platform.cursors.clear();
 
     const bool isTimerChanged =

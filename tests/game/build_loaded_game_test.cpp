@@ -38,7 +38,7 @@ void AssembleTopRows(GameHarness& h) {
 
 TEST(BuildLoadedGameTest, RebuildGivesBackTheSameElementsAndFieldPicture) {
     GameHarness h;
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     AssembleTopRows(h);
     ASSERT_EQ(h.state.elements->members(0).size(), 10u);
     RedrawField(h.field, {.clear = true});
@@ -46,11 +46,11 @@ TEST(BuildLoadedGameTest, RebuildGivesBackTheSameElementsAndFieldPicture) {
     const StoredGame stored = Snapshot(h, 90);
     const ElementSet old = *h.state.elements;
 
-    ASSERT_EQ(BuildLoadedGame(h.state, h.field, h.settings, stored), CreationResult::Created);
+    ASSERT_EQ(BuildLoadedGame(h.state, h.field, h.settings, stored), GameOutcome::Loaded);
     EXPECT_EQ(h.field.elements, nullptr);  // nothing shows until the finish
     EXPECT_FALSE(h.state.clock.isRunning());
     h.now += 5;  // waiting for the worker does not count
-    ASSERT_EQ(FinishLoadedGame(h.state, h.field), CreationResult::Created);
+    ASSERT_EQ(FinishLoadedGame(h.state, h.field), GameOutcome::Loaded);
 
     const ElementSet& set = *h.state.elements;
     EXPECT_EQ(h.field.elements, &set);
@@ -74,10 +74,10 @@ TEST(BuildLoadedGameTest, RebuildGivesBackTheSameElementsAndFieldPicture) {
 
 TEST(BuildLoadedGameTest, StoredFieldSizeIsALowerBound) {
     GameHarness h({.rotateElements = false});
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     StoredGame stored = Snapshot(h, 0);
     stored.fieldSize = {2000, 500};
-    ASSERT_EQ(BuildLoadedGame(h.state, h.field, h.settings, stored), CreationResult::Created);
+    ASSERT_EQ(BuildLoadedGame(h.state, h.field, h.settings, stored), GameOutcome::Loaded);
     EXPECT_EQ(h.field.viewport.fieldWidth, 2000);
     EXPECT_EQ(h.field.viewport.fieldHeight, 768);
 }
@@ -91,11 +91,11 @@ class DamagedStoredGameTest : public ::testing::TestWithParam<DamageRow> {};
 
 TEST_P(DamagedStoredGameTest, IsRefusedAndLeavesNoGameNorPicture) {
     GameHarness h;
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     AssembleTopRows(h);
     StoredGame stored = Snapshot(h, 0);
     GetParam().damage(stored);
-    EXPECT_EQ(BuildLoadedGame(h.state, h.field, h.settings, stored), CreationResult::Refused);
+    EXPECT_EQ(BuildLoadedGame(h.state, h.field, h.settings, stored), GameOutcome::Damaged);
     EXPECT_EQ(h.state.elements, nullptr);
     EXPECT_EQ(h.field.elements, nullptr);
     EXPECT_FALSE(h.state.elementsCreated);

@@ -17,7 +17,7 @@ using testing::PicturePixel;
 
 TEST(CreateElementsTest, OneByOneGameIsFlatAtTheOriginOnAScreenSizedField) {
     GameHarness h({.columns = 1, .rows = 1, .elementSize = 64, .rotateElements = false});
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
 
     const Element& e = h.state.elements->element(0);
     EXPECT_EQ(e.knobs, (EdgeTable{0, 0, 0, 0}));
@@ -32,7 +32,7 @@ TEST(CreateElementsTest, OneByOneGameIsFlatAtTheOriginOnAScreenSizedField) {
 
 TEST(CreateElementsTest, WithOffsetsAndRotationOffNothingIsShiftedOrTurned) {
     GameHarness h({.rotateElements = false, .enableOffset = false});
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     for (const Element& e : h.state.elements->elementTable()) {
         EXPECT_EQ(e.knobShifts, (EdgeTable{0, 0, 0, 0})) << e.index;
         EXPECT_EQ(e.rotation, 0) << e.index;
@@ -41,7 +41,7 @@ TEST(CreateElementsTest, WithOffsetsAndRotationOffNothingIsShiftedOrTurned) {
 
 TEST(CreateElementsTest, WithOffsetsAndRotationOnSomeElementsAreShiftedAndTurned) {
     GameHarness h;
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     std::set<int> rotations, shifts;
     for (const Element& e : h.state.elements->elementTable()) {
         rotations.insert(e.rotation);
@@ -53,7 +53,7 @@ TEST(CreateElementsTest, WithOffsetsAndRotationOnSomeElementsAreShiftedAndTurned
 
 TEST(CreateElementsTest, ScatterFillsEveryCellOfTheGridOnce) {
     GameHarness h({.columns = 7, .rows = 5});
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     const ElementSet& set = *h.state.elements;
     const int W = h.state.plan.bitmapSide, S = h.state.plan.elementSize;
     const int margin = h.state.plan.cellMargin;
@@ -86,7 +86,7 @@ TEST_P(FieldSizeTest, FieldIsTheGridPlusFrameAndMarginButNeverBelowTheScreen) {
     const FieldSizeRow& row = GetParam();
     GameHarness h(
         {.columns = row.columns, .rows = row.rows, .elementSize = 64, .rotateElements = false});
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     ASSERT_EQ(h.state.plan.bitmapSide, 99);
     EXPECT_EQ(h.field.viewport.fieldWidth, row.width);
     EXPECT_EQ(h.field.viewport.fieldHeight, row.height);
@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CreateElementsTest, ProgressStepsOncePerElementUnderItsCaption) {
     GameHarness h({.columns = 6, .rows = 3});
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     EXPECT_EQ(h.platform.progressCaptions, std::vector<std::string>{"Создание элементов..."});
     EXPECT_EQ(h.platform.progressRanges, std::vector<int>{18});
     EXPECT_EQ(h.platform.progressSteps, 18);
@@ -112,7 +112,7 @@ TEST(CreateElementsTest, ProgressStepsOncePerElementUnderItsCaption) {
 
 TEST(CreateElementsTest, FieldShowsEachElementsPictureAndTheClockRunsFromZero) {
     GameHarness h({.rotateElements = false});
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     EXPECT_EQ(h.platform.sounds, std::vector<Sound>{Sound::Join});
     const ElementSet& set = *h.state.elements;
     const int S = h.state.plan.elementSize;
@@ -132,7 +132,7 @@ TEST(CreateElementsTest, FieldShowsEachElementsPictureAndTheClockRunsFromZero) {
 TEST(CreateElementsTest, RunningOutOfMemoryReleasesTheHalfBuiltGameAndLeavesItCut) {
     GameHarness h;
     h.platform.failAtStep = 7;
-    EXPECT_EQ(h.create(), CreationResult::OutOfMemory);
+    EXPECT_EQ(h.create(), GameOutcome::CreationOutOfMemory);
     EXPECT_EQ(h.state.elements, nullptr);
     EXPECT_FALSE(h.state.elementsCreated);
     EXPECT_TRUE(h.state.pictureLoaded);
@@ -143,13 +143,13 @@ TEST(CreateElementsTest, RunningOutOfMemoryReleasesTheHalfBuiltGameAndLeavesItCu
     EXPECT_EQ(h.platform.progressEnds, 1);
 
     h.platform.failAtStep = -1;
-    EXPECT_EQ(h.create(), CreationResult::Created);
+    EXPECT_EQ(h.create(), GameOutcome::Created);
 }
 
 TEST(CreateElementsTest, WithoutACutPictureNothingIsCreated) {
     GameHarness h;
     h.state.pictureCut = false;
-    EXPECT_EQ(h.create(), CreationResult::Refused);
+    EXPECT_EQ(h.create(), GameOutcome::Refused);
     EXPECT_EQ(h.state.elements, nullptr);
     EXPECT_TRUE(h.platform.progressCaptions.empty());
 }

@@ -77,7 +77,7 @@ GameHarness::GameHarness(const HarnessOptions& options)
     state.seedSource = [seed = options.seed] { return seed; };
 }
 
-CreationResult GameHarness::create() {
+GameOutcome GameHarness::create() {
     if (settings.rotateElements != 0 && state.turned[0].isEmpty())
         BuildRotatedPictures(state.picture, state.turned);
     return CreateElements(state, field, settings);

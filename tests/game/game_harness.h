@@ -84,7 +84,7 @@ public:
 
     /// Creates the elements on this thread, building the turned pictures first when rotation
     /// is on, as the worker would.
-    CreationResult create();
+    GameOutcome create();
 
     /// Puts the pointer over the centre of element k's core square (the whole field is shown,
     /// so field and client points agree) and returns that point.

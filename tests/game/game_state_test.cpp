@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ResetGameTest, KeepingThePictureLeavesTheGameCut) {
     GameHarness h;
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     h.state.pictureName = "sea";
     ResetGame(h.state, h.field, false);
     EXPECT_EQ(h.state.elements, nullptr);
@@ -75,7 +75,7 @@ TEST(ResetGameTest, KeepingThePictureLeavesTheGameCut) {
 
 TEST(ResetGameTest, DiscardingThePictureLeavesTheGameEmpty) {
     GameHarness h;
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     h.state.pictureName = "sea";
     ResetGame(h.state, h.field, true);
     EXPECT_FALSE(h.state.pictureLoaded);

@@ -22,10 +22,10 @@ void WaitAndReap(GameHarness& h, RotationWorker& worker) {
 TEST(RotationWorkerTest, TurnsThePictureThenCreatesTheGameOnTheMainThread) {
     GameHarness h;
     RotationWorker worker;
-    std::vector<WorkerOutcome> reports;
+    std::vector<GameOutcome> reports;
     const std::thread::id mainThread = std::this_thread::get_id();
     std::thread::id reportThread;
-    ASSERT_TRUE(worker.start(h.state, h.field, h.settings, [&](WorkerOutcome outcome) {
+    ASSERT_TRUE(worker.start(h.state, h.field, h.settings, [&](GameOutcome outcome) {
         reports.push_back(outcome);
         reportThread = std::this_thread::get_id();
     }));
@@ -36,7 +36,7 @@ TEST(RotationWorkerTest, TurnsThePictureThenCreatesTheGameOnTheMainThread) {
 
     h.platform.runHandOver();
     WaitAndReap(h, worker);
-    EXPECT_EQ(reports, std::vector<WorkerOutcome>{WorkerOutcome::Created});
+    EXPECT_EQ(reports, std::vector<GameOutcome>{GameOutcome::Created});
     EXPECT_EQ(reportThread, mainThread);
     EXPECT_TRUE(h.state.isInProgress());
     EXPECT_FALSE(h.state.turned[2].isEmpty());
@@ -48,9 +48,9 @@ TEST(RotationWorkerTest, ASecondWorkerIsRefusedWhileTheFirstIsBusy) {
     GameHarness h;
     RotationWorker worker, second;
     int reports = 0;
-    ASSERT_TRUE(worker.start(h.state, h.field, h.settings, [&](WorkerOutcome) { ++reports; }));
-    EXPECT_FALSE(worker.start(h.state, h.field, h.settings, [&](WorkerOutcome) { ++reports; }));
-    EXPECT_FALSE(second.start(h.state, h.field, h.settings, [&](WorkerOutcome) { ++reports; }));
+    ASSERT_TRUE(worker.start(h.state, h.field, h.settings, [&](GameOutcome) { ++reports; }));
+    EXPECT_FALSE(worker.start(h.state, h.field, h.settings, [&](GameOutcome) { ++reports; }));
+    EXPECT_FALSE(second.start(h.state, h.field, h.settings, [&](GameOutcome) { ++reports; }));
     EXPECT_FALSE(worker.reap());  // its hand-over is still due
 
     h.platform.runHandOver();
@@ -62,28 +62,28 @@ TEST(RotationWorkerTest, AFailedRotationIsReportedAndCreatesNothing) {
     GameHarness h;
     h.state.picture = PictureBuffer();  // nothing to turn
     RotationWorker worker;
-    std::vector<WorkerOutcome> reports;
+    std::vector<GameOutcome> reports;
     ASSERT_TRUE(worker.start(h.state, h.field, h.settings,
-                             [&](WorkerOutcome outcome) { reports.push_back(outcome); }));
+                             [&](GameOutcome outcome) { reports.push_back(outcome); }));
     h.platform.runHandOver();
     WaitAndReap(h, worker);
-    EXPECT_EQ(reports, std::vector<WorkerOutcome>{WorkerOutcome::RotationFailed});
+    EXPECT_EQ(reports, std::vector<GameOutcome>{GameOutcome::RotationFailed});
     EXPECT_EQ(h.state.elements, nullptr);
     EXPECT_TRUE(h.state.turned[0].isEmpty());
 }
 
 TEST(RotationWorkerTest, ALoadedGameIsFinishedInsteadOfCreated) {
     GameHarness h;
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     h.state.createAfterRotation = false;
     h.state.clock.reset(90);
     RotationWorker worker;
-    std::vector<WorkerOutcome> reports;
+    std::vector<GameOutcome> reports;
     ASSERT_TRUE(worker.start(h.state, h.field, h.settings,
-                             [&](WorkerOutcome outcome) { reports.push_back(outcome); }));
+                             [&](GameOutcome outcome) { reports.push_back(outcome); }));
     h.platform.runHandOver();
     WaitAndReap(h, worker);
-    EXPECT_EQ(reports, std::vector<WorkerOutcome>{WorkerOutcome::Finished});
+    EXPECT_EQ(reports, std::vector<GameOutcome>{GameOutcome::Loaded});
     EXPECT_TRUE(h.state.clock.isRunning());
     EXPECT_EQ(h.state.clock.displayText(), "00:01:30");
 }

@@ -41,7 +41,7 @@ protected:
 
 TEST_P(SolveGameTest, AssembledFieldShowsTheCutPicturePixelForPixel) {
     const int orientation = GetParam();
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     ElementSet& set = *h.state.elements;
     const int S = h.state.plan.elementSize, columns = 5, rows = 4;
 

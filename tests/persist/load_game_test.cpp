@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "field/field_drawing.h"
-#include "persist/persist_messages.h"
 #include "persist/save_game.h"
 #include "persist/saved_game_store.h"
 #include "persist_fixtures.h"
@@ -29,7 +28,7 @@ class LoadGameTest : public ::testing::Test {
 protected:
     void saveGame(const HarnessOptions& options) {
         h = std::make_unique<GameHarness>(options);
-        ASSERT_EQ(h->create(), CreationResult::Created);
+        ASSERT_EQ(h->create(), GameOutcome::Created);
         testing::AssembleTopRows(*h);
         h->now += 90;
         ASSERT_EQ(SaveGame(h->state, h->field, h->settings, root, "g"), SaveResult::Saved);
@@ -39,7 +38,7 @@ protected:
     LoadGameResult load() {
         return LoadSavedGame(
             h->state, h->field, h->settings, worker,
-            [this](WorkerOutcome outcome) { reports.push_back(outcome); }, root, "g");
+            [this](GameOutcome outcome) { reports.push_back(outcome); }, root, "g");
     }
 
     // Rewrites the game file with header values replaced: {index, value}.
@@ -66,7 +65,7 @@ protected:
     std::unique_ptr<GameHarness> h;
     std::vector<std::uint8_t> saved;
     RotationWorker worker;
-    std::vector<WorkerOutcome> reports;
+    std::vector<GameOutcome> reports;
 };
 
 TEST_F(LoadGameTest, GivesBackTheSavedGameWithTheClockContinuing) {
@@ -76,7 +75,7 @@ TEST_F(LoadGameTest, GivesBackTheSavedGameWithTheClockContinuing) {
     h->settings.captureRange = 12;
     h->settings.fullScreen = 1;
 
-    ASSERT_EQ(load().outcome, LoadOutcome::Loaded);
+    ASSERT_EQ(load().outcome, GameOutcome::Loaded);
     EXPECT_EQ(h->state.pictureName, "g");
     EXPECT_TRUE(h->state.isInProgress());
     EXPECT_EQ(h->settings.captureRange, 5);  // restored
@@ -98,19 +97,19 @@ TEST_F(LoadGameTest, AGameNotBuiltAfterAllGivesThePlayersSettingsBack) {
     saveGame({.rotateElements = false});
     h->settings.captureRange = 12;                           // the file stores 5
     h->platform.failAtStep = h->platform.progressSteps + 1;  // memory runs out while building
-    ASSERT_EQ(load().outcome, LoadOutcome::OutOfMemory);
+    ASSERT_EQ(load().outcome, GameOutcome::LoadOutOfMemory);
     EXPECT_EQ(h->settings.captureRange, 12);
     expectNothingLoaded();
 }
 
 TEST_F(LoadGameTest, TurnedGameIsFinishedByTheWorker) {
     saveGame({.rotateElements = true});
-    ASSERT_EQ(load().outcome, LoadOutcome::Rotating);
+    ASSERT_EQ(load().outcome, GameOutcome::Rotating);
     h->platform.runHandOver();
     while (h->state.workerBusy) {
     }
     ASSERT_TRUE(worker.reap());
-    EXPECT_EQ(reports, std::vector<WorkerOutcome>{WorkerOutcome::Finished});
+    EXPECT_EQ(reports, std::vector<GameOutcome>{GameOutcome::Loaded});
     EXPECT_TRUE(h->state.isInProgress());
     EXPECT_EQ(GameFileBytes(*h), saved);
 }
@@ -119,7 +118,7 @@ TEST_F(LoadGameTest, StoredFieldSizeIsALowerBound) {
     saveGame({.rotateElements = false});
     // The 1024 x 768 screen holds the 5 x 4 grid.
     patchHeader({{18, 3000}, {19, 10}});
-    ASSERT_EQ(load().outcome, LoadOutcome::Loaded);
+    ASSERT_EQ(load().outcome, GameOutcome::Loaded);
     EXPECT_EQ(h->field.viewport.fieldWidth, 3000);
     EXPECT_EQ(h->field.viewport.fieldHeight, 768);
 }
@@ -128,7 +127,7 @@ TEST_F(LoadGameTest, MissingPictureDiscardsTheGameAndNamesThePicture) {
     saveGame({.rotateElements = false});
     std::filesystem::remove(SavedPicturePath(root, "g"));
     const LoadGameResult result = load();
-    EXPECT_EQ(result.outcome, LoadOutcome::PictureUnreadable);
+    EXPECT_EQ(result.outcome, GameOutcome::PictureUnreadable);
     EXPECT_EQ(result.path, SavedPicturePath(root, "g"));
     expectNothingLoaded();
 }
@@ -138,16 +137,16 @@ TEST_F(LoadGameTest, NameLeadingOutOfTheFolderLoadsNothing) {
     std::filesystem::create_directory(folder.path("inner"));
     // Through the inner folder, "../g" would be the saved game "g".
     const LoadGameResult result = LoadSavedGame(
-        h->state, h->field, h->settings, worker, [](WorkerOutcome) {},
-        folder.path("inner").string(), "../g");
-    EXPECT_EQ(result.outcome, LoadOutcome::PictureUnreadable);
+        h->state, h->field, h->settings, worker, [](GameOutcome) {}, folder.path("inner").string(),
+        "../g");
+    EXPECT_EQ(result.outcome, GameOutcome::PictureUnreadable);
     expectNothingLoaded();
 }
 
 TEST_F(LoadGameTest, MissingGameFileLeavesThePictureWithoutElements) {
     saveGame({.rotateElements = false});
     std::filesystem::remove(SavedGamePath(root, "g"));
-    EXPECT_EQ(load().outcome, LoadOutcome::GameFileMissing);
+    EXPECT_EQ(load().outcome, GameOutcome::GameFileMissing);
     EXPECT_TRUE(h->state.pictureLoaded);
     EXPECT_FALSE(h->state.pictureCut);
     EXPECT_FALSE(h->state.elementsCreated);
@@ -159,7 +158,7 @@ TEST_F(LoadGameTest, FlippedFirstByteIsAnUnknownFormatAndLeavesNoPicture) {
     bytes[0] ^= 0x80;
     folder.write("g.tsy", bytes);
     const LoadGameResult result = load();
-    EXPECT_EQ(result.outcome, LoadOutcome::UnknownFormat);
+    EXPECT_EQ(result.outcome, GameOutcome::UnknownFormat);
     EXPECT_EQ(result.path, SavedGamePath(root, "g"));
     expectNothingLoaded();
 }
@@ -169,7 +168,7 @@ TEST_F(LoadGameTest, CutOffGameFileLoadsNothing) {
     for (std::size_t size : {std::size_t{8}, std::size_t{200}, saved.size() - 1}) {
         SCOPED_TRACE(size);
         folder.write("g.tsy", std::vector<std::uint8_t>(saved.begin(), saved.begin() + size));
-        EXPECT_EQ(load().outcome, LoadOutcome::Damaged);
+        EXPECT_EQ(load().outcome, GameOutcome::Damaged);
         expectNothingLoaded();
     }
 }
@@ -178,7 +177,7 @@ TEST_F(LoadGameTest, PictureOfAnotherSizeLoadsNothing) {
     saveGame({.rotateElements = false});
     ASSERT_TRUE(WritePictureBmp(std::filesystem::path(SavedPicturePath(root, "g")),
                                 testing::MakeTestPicture(160, 127)));
-    EXPECT_EQ(load().outcome, LoadOutcome::Damaged);
+    EXPECT_EQ(load().outcome, GameOutcome::Damaged);
     expectNothingLoaded();
 }
 

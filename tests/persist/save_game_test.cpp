@@ -19,7 +19,7 @@ using testing::TempFolder;
 
 class SaveGameTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(h.create(), CreationResult::Created); }
+    void SetUp() override { ASSERT_EQ(h.create(), GameOutcome::Created); }
 
     TempFolder folder;
     const std::string root = folder.path("save").string();

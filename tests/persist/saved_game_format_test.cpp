@@ -63,7 +63,7 @@ TEST(SavedGameFormatTest, FixedGameGivesTheseBytes) {
 
 TEST(SavedGameFormatTest, TwoByThreeGameIs772BytesWithTagsInPlace) {
     GameHarness h({.columns = 3, .rows = 2, .rotateElements = false});
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     const std::vector<std::uint8_t> bytes = GameFileBytes(h);
     ASSERT_EQ(bytes.size(), 772u);
     const auto tagAt = [&](std::size_t offset) {
@@ -95,7 +95,7 @@ TEST(SavedGameFormatTest, SquareBaseIsStoredAsNotKnobbedAndComesBack) {
 
 TEST(SavedGameFormatTest, ReadingGivesBackEveryStoredElementField) {
     GameHarness h;
-    ASSERT_EQ(h.create(), CreationResult::Created);
+    ASSERT_EQ(h.create(), GameOutcome::Created);
     testing::AssembleTopRows(h);
     h.now += 90;
     const ElementSet& set = *h.state.elements;

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "persist/persist_messages.h"
+#include "game/message_texts.h"
 #include "temp_folder.h"
 
 namespace tessary {

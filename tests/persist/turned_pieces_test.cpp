@@ -38,7 +38,7 @@ public:
     void createGame(bool rotateElements) {
         h = std::make_unique<GameHarness>(
             testing::HarnessOptions{.rotateElements = rotateElements});
-        ASSERT_EQ(h->create(), CreationResult::Created);
+        ASSERT_EQ(h->create(), GameOutcome::Created);
         AssembleTopRows(*h);
         ASSERT_FALSE(h->state.elements->element(0).alone);
     }
@@ -47,14 +47,14 @@ public:
     void saveAndLoad() {
         ASSERT_EQ(SaveGame(h->state, h->field, h->settings, root, "g"), SaveResult::Saved);
         const LoadGameResult loaded = LoadSavedGame(
-            h->state, h->field, h->settings, worker, [](WorkerOutcome) {}, root, "g");
-        if (loaded.outcome == LoadOutcome::Rotating) {
+            h->state, h->field, h->settings, worker, [](GameOutcome) {}, root, "g");
+        if (loaded.outcome == GameOutcome::Rotating) {
             h->platform.runHandOver();
             while (h->state.workerBusy) {
             }
             ASSERT_TRUE(worker.reap());
         } else {
-            ASSERT_EQ(loaded.outcome, LoadOutcome::Loaded);
+            ASSERT_EQ(loaded.outcome, GameOutcome::Loaded);
         }
         ASSERT_TRUE(h->state.isInProgress());
     }

@@ -6,6 +6,7 @@
 #include "field/window/field_view.h"
 #include "field/window/main_menus.h"
 #include "field/window/preview_window.h"
+#include "game/message_texts.h"
 #include "window_fixture.h"
 
 namespace tessary::testing {
@@ -136,6 +137,31 @@ TEST_F(MainFrameTest, TimerDisplaySitsAtTheBottomRightCorner) {
     EXPECT_GT(display.height(), 10);
     EXPECT_EQ(display.geometry().bottomRight(), view.rect().bottomRight());
     EXPECT_EQ(display.text(), QStringLiteral("00:00:00"));
+}
+
+}  // namespace
+}  // namespace tessary::testing
+
+namespace tessary::testing {
+namespace {
+
+// Activated after the display changed to 8 bits per pixel, the window asks with the
+// exclamation icon; No ends the program without the exit question, even during a game.
+TEST_F(MainFrameTest, LowColourDisplayAfterAModeChangeAsksWithTheExclamationIcon) {
+    settings.rotateElements = 0;
+    placeCutPicture(GradientPicture());
+    frame->runCommand(kCmdCreateElements);
+    ASSERT_TRUE(frame->game().isInProgress());
+    frame->field().viewport.screenBitsPerPixel = 8;
+    frame->game().displayModeChanged = true;
+    answer = MessageAnswer::No;
+    frame->activateWindow();
+    QEvent activation(QEvent::ActivationChange);
+    QApplication::sendEvent(frame.get(), &activation);
+    ASSERT_EQ(questions.size(), 1);
+    EXPECT_EQ(questions[0], FormatMessageText(kLowColourQuestion, {"1024", "768", "8"}));
+    EXPECT_EQ(icons, std::vector{MessageIcon::Exclamation});
+    EXPECT_FALSE(frame->isVisible());
 }
 
 }  // namespace

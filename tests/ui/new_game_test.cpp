@@ -15,6 +15,8 @@
 #include "field/window/field_view.h"
 #include "field/window/preview_window.h"
 #include "field/window/progress_window.h"
+#include "game/memory_fault.h"
+#include "game/message_texts.h"
 #include "window_fixture.h"
 
 namespace tessary::testing {
@@ -166,6 +168,48 @@ TEST_F(NewGameTest, TheLastJoinCompletesTheGameAndShowsTheCompletionWindowForASe
     EXPECT_FALSE(frame->isCommandEnabled(kCmdSaveGame));
     EXPECT_TRUE(frame->close());  // a complete game is closed without a question
     EXPECT_TRUE(questions.isEmpty());
+}
+
+struct CreationMemoryRow {
+    const char* name;
+    bool isRotated;        // built on the worker's hand-over
+    MessageAnswer toExit;  // the answer to "Выйти из игры?"
+};
+
+// Memory runs out while the tables of a new game are built: the player is told and asked
+// whether to quit; on No the program goes on with the picture cut and no game.
+TEST_F(NewGameTest, RunningOutOfMemoryWhileCreatingTellsAndAsksWhetherToQuit) {
+    const CreationMemoryRow rows[] = {
+        {"on the main thread, staying", false, MessageAnswer::No},
+        {"on the worker's hand-over, staying", true, MessageAnswer::No},
+        {"quitting", false, MessageAnswer::Yes},
+    };
+    for (const CreationMemoryRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        frame = std::make_unique<CMainFrame>(settings, ScreenInfo{1024, 768, 32});
+        frame->show();
+        questions.clear();
+        icons.clear();
+        settings.rotateElements = row.isRotated ? 1 : 0;
+        answer = row.toExit;
+        placeCutPicture(GradientPicture());
+        InjectBuildMemoryFault();
+        frame->runCommand(kCmdCreateElements);
+        waitForQuestions(2);
+        EXPECT_EQ(questions, QStringList({QString::fromUtf8(kOutOfMemoryMessage),
+                                          QString::fromUtf8(kExitQuestion)}));
+        EXPECT_EQ(icons, (std::vector{MessageIcon::Error, MessageIcon::Question}));
+        EXPECT_FALSE(frame->game().elementsCreated);
+        EXPECT_EQ(frame->isVisible(), row.toExit == MessageAnswer::No);
+        if (row.toExit == MessageAnswer::Yes)
+            continue;
+        EXPECT_TRUE(frame->game().pictureLoaded && frame->game().pictureCut);
+        frame->runCommand(kCmdCreateElements);  // the program goes on: the game can be created
+        while (frame->game().workerBusy)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        EXPECT_TRUE(frame->game().isInProgress());
+        answer = MessageAnswer::Yes;
+    }
 }
 
 void NewGameTest::dragRightOfFirst(int k, bool isReleased) {

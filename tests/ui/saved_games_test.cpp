@@ -12,7 +12,8 @@
 #include "dialogs/save_game_dlg.h"
 #include "field/window/command_ids.h"
 #include "field/window/preview_window.h"
-#include "persist/persist_messages.h"
+#include "game/memory_fault.h"
+#include "game/message_texts.h"
 #include "persist/saved_game_store.h"
 #include "picture/picture_buffer.h"
 #include "window_fixture.h"
@@ -32,23 +33,6 @@ Layout LayoutOf(const GameState& game) {
                           set.zOrder()[k]});
     }
     return layout;
-}
-
-// A 96 x 64 gradient, cut 3 x 2 at 32.
-PictureBuffer GradientPicture() {
-    PictureHeader header;
-    header.width = 96;
-    header.height = 64;
-    PictureBuffer picture = PictureBuffer::Create(header);
-    for (int y = 0; y < picture.height(); ++y) {
-        std::uint8_t* row = picture.row(y);
-        for (int x = 0; x < picture.width(); ++x) {
-            row[3 * x] = 128;
-            row[3 * x + 1] = static_cast<std::uint8_t>(4 * y);
-            row[3 * x + 2] = static_cast<std::uint8_t>(2 * x);
-        }
-    }
-    return picture;
 }
 
 // Closes a modal dialog a step left open, so that a failing test cannot hang.
@@ -190,6 +174,38 @@ TEST_F(SavedGamesTest, AGameThatCannotBeLoadedLeavesNoGameAndNamesItsFile) {
         EXPECT_FALSE(frame->game().elementsCreated);
         EXPECT_FALSE(frame->previewWindow().isVisible());
         EXPECT_EQ(frame->timerDisplay().text(), QStringLiteral("00:00:00"));
+    }
+}
+
+struct LoadMemoryRow {
+    const char* name;
+    bool isRotated;
+    int buildsToPass;  // 0: the rebuild runs out of memory, 1: the finish
+};
+
+// Memory runs out while a saved game is rebuilt or finished: the player is told, the game and
+// its picture are gone, and the program goes on without a question.
+TEST_F(SavedGamesTest, RunningOutOfMemoryWhileLoadingTellsAndDiscardsTheGame) {
+    const LoadMemoryRow rows[] = {
+        {"rebuild", false, 0},
+        {"finish on the main thread", false, 1},
+        {"finish on the worker's hand-over", true, 1},
+    };
+    for (const LoadMemoryRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        startGame(row.isRotated, 3);
+        saveAs(QStringLiteral("Лес"));
+        questions.clear();
+        icons.clear();
+        InjectBuildMemoryFault(row.buildsToPass);
+        loadFirst();
+        waitForQuestions(1);
+        EXPECT_EQ(questions, QStringList(QString::fromUtf8(kOutOfMemoryMessage)));
+        EXPECT_EQ(icons, std::vector{MessageIcon::Error});
+        EXPECT_TRUE(frame->isVisible());
+        EXPECT_FALSE(frame->game().elementsCreated);
+        EXPECT_FALSE(frame->game().pictureLoaded);
+        EXPECT_FALSE(frame->previewWindow().isVisible());
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -11,10 +12,12 @@
 #include <memory>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 #include "core/game_settings.h"
 #include "dialogs/message_box.h"
 #include "field/window/main_frame.h"
+#include "picture/picture_buffer.h"
 
 namespace tessary::testing {
 
@@ -32,12 +35,30 @@ void WhenModal(std::type_identity_t<std::function<void(Dialog*)>> act) {
     });
 }
 
+/// A 96 x 64 gradient, to be cut 3 x 2 at 32.
+inline PictureBuffer GradientPicture() {
+    PictureHeader header;
+    header.width = 96;
+    header.height = 64;
+    PictureBuffer picture = PictureBuffer::Create(header);
+    for (int y = 0; y < picture.height(); ++y) {
+        std::uint8_t* row = picture.row(y);
+        for (int x = 0; x < picture.width(); ++x) {
+            row[3 * x] = 128;
+            row[3 * x + 1] = static_cast<std::uint8_t>(4 * y);
+            row[3 * x + 2] = static_cast<std::uint8_t>(2 * x);
+        }
+    }
+    return picture;
+}
+
 /// A main window on a 1024 x 768 screen, shown, with the message boxes answered by the test.
 class UiFixture : public ::testing::Test {
 protected:
     UiFixture() {
         answerer_ = std::make_unique<ScopedMessageAnswerer>([this](const MessageRequest& r) {
             questions.push_back(r.text);
+            icons.push_back(r.icon);
             return answer;
         });
         frame = std::make_unique<CMainFrame>(settings, ScreenInfo{1024, 768, 32});
@@ -46,6 +67,14 @@ protected:
     ~UiFixture() override {
         answer = MessageAnswer::Yes;
         frame->close();
+    }
+
+    /// Lets events through until `count` boxes have been shown, for at most five seconds.
+    void waitForQuestions(int count) {
+        QElapsedTimer waited;
+        waited.start();
+        while (questions.size() < count && waited.elapsed() < 5000)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
     }
 
     /// Puts a 96 x 64 `picture` in place as if opened and cut 3 x 2 at 32, without the dialogs.
@@ -65,6 +94,7 @@ protected:
     std::unique_ptr<CMainFrame> frame;
     MessageAnswer answer = MessageAnswer::Yes;  // the answer to every question
     QStringList questions;                      // the texts asked, in order
+    std::vector<MessageIcon> icons;             // their icons
 
 private:
     std::unique_ptr<ScopedMessageAnswerer> answerer_;

@@ -10,9 +10,11 @@
 
 namespace tessary {
 
-CompletionWindow::CompletionWindow(QWidget* parent)
+CompletionWindow::CompletionWindow(QWidget* parent, int minimumMilliseconds)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      picture_(AssetPath(QStringLiteral("completion.png"))) {
+      picture_(AssetPath(QStringLiteral("completion.png"))),
+      minimumMilliseconds_(minimumMilliseconds),
+      captureWatch_(new QTimer(this)) {
     setAttribute(Qt::WA_TranslucentBackground);
     // Not shown on the borderless window; names it to task lists and accessibility tools.
     setWindowTitle(QString::fromUtf8("Поздравляем!"));
@@ -22,23 +24,38 @@ CompletionWindow::CompletionWindow(QWidget* parent)
     if (picture_.hasAlphaChannel())
         setMask(QBitmap::fromImage(picture_.createAlphaMask()));
     shown_.start();
+    captureWatch_->setInterval(50);
+    QObject::connect(captureWatch_, &QTimer::timeout, this, [this] {
+        if (QWidget::mouseGrabber() != this)
+            requestClose();
+    });
+    setFocusPolicy(Qt::StrongFocus);
     if (parent != nullptr)
         move(parent->geometry().center() - rect().center());
 }
 
 void CompletionWindow::paintEvent(QPaintEvent*) {
     QPainter(this).drawImage(0, 0, picture_);
+    holdCapture();  // the first paint: the window is on the screen
 }
 
 void CompletionWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     shown_.start();
-    grabMouse();
 }
 
 void CompletionWindow::hideEvent(QHideEvent* event) {
-    releaseMouse();
+    captureWatch_->stop();
+    if (QWidget::mouseGrabber() == this)
+        releaseMouse();
     QDialog::hideEvent(event);
+}
+
+void CompletionWindow::holdCapture() {
+    if (captureWatch_->isActive() || !isVisible())
+        return;
+    grabMouse();
+    captureWatch_->start();
 }
 
 void CompletionWindow::mousePressEvent(QMouseEvent* event) {
@@ -51,6 +68,12 @@ void CompletionWindow::keyPressEvent(QKeyEvent* event) {
         requestClose();
 }
 
+void CompletionWindow::focusOutEvent(QFocusEvent* event) {
+    QDialog::focusOutEvent(event);
+    if (isVisible())
+        requestClose();
+}
+
 void CompletionWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && !isActiveWindow() && isVisible())
@@ -58,7 +81,7 @@ void CompletionWindow::changeEvent(QEvent* event) {
 }
 
 void CompletionWindow::requestClose() {
-    const qint64 left = kMinimumMilliseconds - shown_.elapsed();
+    const qint64 left = minimumMilliseconds_ - shown_.elapsed();
     if (left <= 0) {
         accept();
         return;

@@ -33,6 +33,10 @@ struct ScreenInfo {
     int bitsPerPixel = 32;
 };
 
+/// The question before the program runs on a display of 8 bits per pixel or less, asked at
+/// start-up (`parent` null) and after a display-mode change; true when the player goes on.
+bool AcceptsLowColourDisplay(QWidget* parent, const ScreenInfo& screen);
+
 /// The program's one window: the playing field with its menus and accelerators, the timer
 /// display, the full-screen menu button and the picture preview. It owns the game and routes
 /// commands and events into the engine, which decides everything.
@@ -86,11 +90,15 @@ private:
     void createElementsCommand();
     void newGameCommand();
     void resetGame(bool discardPicture);
-    void workerReported(WorkerOutcome outcome);
+    /// The one place where how building a game ended becomes what the player sees and what
+    /// happens next; `path` is the file a format message names.
+    void reportOutcome(GameOutcome outcome, const QString& path = QString());
+    /// Brings the window in line with a game the engine has released, and with its picture
+    /// when that went too.
+    void showReleasedGame();
     void waitForWorker();
     void joined(JoinReaction reaction);
     void completed();
-    void outOfMemory();
 
     // Display, pause and timer.
     void refreshTimer();
@@ -123,10 +131,9 @@ private:
     void renderContour(std::uint32_t colour);
     void applyTimerVisibility();
 
-    // Saved games: the save-game and load-game commands, and the end of a load on the worker.
+    // Saved games: the save-game and load-game commands.
     void saveGameCommand();
     void loadGameCommand();
-    void loadedGameReported(WorkerOutcome outcome);
     /// Shows the preview with the game's new picture, sized to it afresh (after loading a
     /// picture or a saved game).
     void showPicturePreview();

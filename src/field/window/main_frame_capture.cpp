@@ -10,6 +10,7 @@
 #include "dialogs/save_file_dlg.h"
 #include "field/window/progress_window.h"
 #include "field/window/sound_player.h"
+#include "game/message_texts.h"
 #include "picture/bmp_writer.h"
 #include "picture/jpeg_writer.h"
 #include "picture/picture_type.h"
@@ -82,18 +83,14 @@ void CMainFrame::saveCapture(const CaptureRect& box) {
             break;
         case kPictureTypePng:
         case kPictureTypeUnknown:
-            ShowMessage(this,
-                        QString::fromUtf8("Файл %1 не сохранен: изображение можно сохранить "
-                                          "только в формате BMP или JPEG.")
-                            .arg(path),
+            ShowMessage(this, FormatMessageText(kCaptureFormatMessage, {path}),
                         MessageIcon::Exclamation);
             return;
     }
     // The writers replace a file only once it is whole, so a failure leaves nothing half
     // written and an old file of that name as it was.
     if (!isWritten)
-        ShowMessage(this, QString::fromUtf8("Ошибка при открытии файла %1.").arg(path),
-                    MessageIcon::Error);
+        ShowMessage(this, FormatMessageText(kCaptureFailedMessage, {path}), MessageIcon::Error);
 }
 
 }  // namespace tessary

@@ -17,6 +17,7 @@
 #include "field/window/field_view.h"
 #include "field/window/game_assets.h"
 #include "field/window/help_window.h"
+#include "game/message_texts.h"
 
 // The main window's display: full-screen mode and its menu, the background, the layout of the
 // child controls, settings and help.
@@ -111,19 +112,13 @@ void CMainFrame::chooseSolidBackground() {
 
 void CMainFrame::saveSettings() {
     if (!WriteSettingsFile(SettingsFilePath(), settings_))
-        ShowMessage(this, QString::fromUtf8("Ошибка при открытии файла конфигурации."),
-                    MessageIcon::Error);
+        ShowMessage(this, QString::fromUtf8(kSettingsFileFailedMessage), MessageIcon::Error);
 }
 
 void CMainFrame::restoreSettings() {
-    ShowMessage(this,
-                QString::fromUtf8(
-                    "Параметры по умолчанию будут записаны в файл конфигурации.\nЭти параметры "
-                    "вступят в силу при следующем запуске игры."),
-                MessageIcon::None);
+    ShowMessage(this, QString::fromUtf8(kDefaultSettingsMessage), MessageIcon::None);
     if (!WriteDefaultSettingsFile(SettingsFilePath()))
-        ShowMessage(this, QString::fromUtf8("Ошибка при открытии файла конфигурации."),
-                    MessageIcon::Error);
+        ShowMessage(this, QString::fromUtf8(kSettingsFileFailedMessage), MessageIcon::Error);
 }
 
 void CMainFrame::showHelp(int topic) {

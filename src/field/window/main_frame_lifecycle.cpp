@@ -19,6 +19,7 @@
 #include "field/window/sound_player.h"
 #include "field/window/window_platform.h"
 #include "game/create_elements.h"
+#include "game/message_texts.h"
 #include "picture/load_picture_file.h"
 #include "picture/resample_picture.h"
 
@@ -27,12 +28,18 @@
 namespace tessary {
 namespace {
 
-const QString& NewGameQuestion() {
-    static const QString text = QString::fromUtf8("Создать новую игру?");
-    return text;
+bool AsksForNewGame(QWidget* parent) {
+    return AskYesNo(parent, QString::fromUtf8(kNewGameQuestion));
 }
 
 }  // namespace
+
+bool AcceptsLowColourDisplay(QWidget* parent, const ScreenInfo& screen) {
+    const QString question = FormatMessageText(
+        kLowColourQuestion, {QString::number(screen.width), QString::number(screen.height),
+                             QString::number(screen.bitsPerPixel)});
+    return AskYesNo(parent, question, MessageIcon::Exclamation);
+}
 
 void CMainFrame::resetGame(bool discardPicture) {
     ResetGame(game_, field_, discardPicture);
@@ -47,7 +54,7 @@ void CMainFrame::resetGame(bool discardPicture) {
 
 bool CMainFrame::loadPictureCommand() {
     if (game_.isInProgress()) {
-        if (!AskYesNo(this, NewGameQuestion()))
+        if (!AsksForNewGame(this))
             return false;
         resetGame(true);
     } else if (game_.pictureLoaded) {
@@ -78,13 +85,9 @@ bool CMainFrame::loadPictureCommand() {
     if (!result.isLoaded()) {
         game_.pictureName.clear();
         if (result.isOutOfMemory)
-            ShowMessage(this, QString::fromUtf8("Недостаточно памяти для выполнения операции."),
-                        MessageIcon::Error);
+            ShowMessage(this, QString::fromUtf8(kOutOfMemoryMessage), MessageIcon::Error);
         else
-            ShowMessage(
-                this,
-                QString::fromUtf8("Ошибка при открытии файла %1.\nНеизвестный формат.").arg(path),
-                MessageIcon::None);
+            ShowMessage(this, FormatMessageText(kUnknownFormatMessage, {path}), MessageIcon::None);
         return false;
     }
     game_.picture = std::move(result.picture);
@@ -100,7 +103,7 @@ bool CMainFrame::loadPictureCommand() {
 
 bool CMainFrame::cutPictureCommand() {
     if (game_.elementsCreated) {
-        if (game_.isInProgress() && !AskYesNo(this, NewGameQuestion()))
+        if (game_.isInProgress() && !AsksForNewGame(this))
             return false;
         resetGame(false);
     }
@@ -119,13 +122,12 @@ bool CMainFrame::cutPictureCommand() {
     }
     QApplication::restoreOverrideCursor();
     if (isApplied && !game_.pictureCut)
-        ShowMessage(this, QString::fromUtf8("Недостаточно памяти для выполнения операции."),
-                    MessageIcon::Error);
+        ShowMessage(this, QString::fromUtf8(kOutOfMemoryMessage), MessageIcon::Error);
     return game_.pictureCut;
 }
 
 void CMainFrame::createElementsCommand() {
-    if (game_.isInProgress() && !AskYesNo(this, NewGameQuestion()))
+    if (game_.isInProgress() && !AsksForNewGame(this))
         return;
     game_.gameComplete = false;
     preview_->update();
@@ -133,51 +135,65 @@ void CMainFrame::createElementsCommand() {
     if (settings_.rotateElements != 0) {
         game_.createAfterRotation = true;
         if (worker_.start(game_, field_, settings_,
-                          [this](WorkerOutcome outcome) { workerReported(outcome); }))
-            workerPoll_->start();
+                          [this](GameOutcome outcome) { reportOutcome(outcome); }))
+            reportOutcome(GameOutcome::Rotating);
         return;
     }
-    switch (CreateElements(game_, field_, settings_)) {
-        case CreationResult::Created:
-            workerReported(WorkerOutcome::Created);
-            return;
-        case CreationResult::OutOfMemory:
-            workerReported(WorkerOutcome::OutOfMemory);
-            return;
-        case CreationResult::Refused:
-            workerReported(WorkerOutcome::Refused);
-            return;
-    }
+    reportOutcome(CreateElements(game_, field_, settings_));
 }
 
-void CMainFrame::workerReported(WorkerOutcome outcome) {
+void CMainFrame::reportOutcome(GameOutcome outcome, const QString& path) {
     switch (outcome) {
-        case WorkerOutcome::Created:
-        case WorkerOutcome::Finished:
+        case GameOutcome::Created:
+        case GameOutcome::Loaded:
             startTimerIfShown();
             // The keys go to the field again once the dialogs of the new game have closed.
             activateWindow();
             view_->setFocus();
             return;
-        case WorkerOutcome::RotationFailed:
-            // Shown once the worker has let go, so that it never waits on a message box.
+        case GameOutcome::Rotating:
+            workerPoll_->start();
+            return;
+        case GameOutcome::Busy:
+        case GameOutcome::Refused:
+        case GameOutcome::GameFileMissing:
+            return;
+        case GameOutcome::PictureUnreadable:
+        case GameOutcome::UnknownFormat:
+        case GameOutcome::Damaged:
+            showReleasedGame();
+            ShowMessage(this, FormatMessageText(kUnknownFormatMessage, {path}),
+                        MessageIcon::Exclamation);
+            return;
+        // The worker reports these inside its hand-over: their boxes wait until it has let go,
+        // so that it never waits on the player.
+        case GameOutcome::RotationFailed:
+            showReleasedGame();
             QTimer::singleShot(0, this, [this] {
-                ShowMessage(this, QString::fromUtf8("Возникла ошибка при повороте картинки."),
-                            MessageIcon::Error);
+                ShowMessage(this, QString::fromUtf8(kRotationFailedMessage), MessageIcon::Error);
             });
             return;
-        case WorkerOutcome::OutOfMemory:
-            QTimer::singleShot(0, this, [this] { outOfMemory(); });
+        case GameOutcome::LoadOutOfMemory:
+            showReleasedGame();
+            QTimer::singleShot(0, this, [this] {
+                ShowMessage(this, QString::fromUtf8(kOutOfMemoryMessage), MessageIcon::Error);
+            });
             return;
-        case WorkerOutcome::Refused:
+        case GameOutcome::CreationOutOfMemory:
+            showReleasedGame();
+            QTimer::singleShot(0, this, [this] {
+                ShowMessage(this, QString::fromUtf8(kOutOfMemoryMessage), MessageIcon::Error);
+                // The close request, asked although no game is in progress any more; on No the
+                // program goes on with the picture cut.
+                if (AskYesNo(this, QString::fromUtf8(kExitQuestion)))
+                    close();
+            });
             return;
     }
 }
 
-void CMainFrame::outOfMemory() {
-    ShowMessage(this, QString::fromUtf8("Недостаточно памяти для выполнения операции."),
-                MessageIcon::Error);
-    close();
+void CMainFrame::showReleasedGame() {
+    resetGame(!game_.pictureLoaded);
 }
 
 void CMainFrame::waitForWorker() {
@@ -217,7 +233,7 @@ void CMainFrame::completed() {
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (game_.workerBusy)
         waitForWorker();
-    if (game_.needsExitConfirmation() && !AskYesNo(this, QString::fromUtf8("Выйти из игры?"))) {
+    if (game_.needsExitConfirmation() && !AskYesNo(this, QString::fromUtf8(kExitQuestion))) {
         event->ignore();
         return;
     }
@@ -238,31 +254,16 @@ void CMainFrame::changeEvent(QEvent* event) {
         return;
     game_.displayModeChanged = false;
     const Viewport& v = field_.viewport;
-    if (v.screenBitsPerPixel < 9) {
-        const QString question =
-            QString::fromUtf8(
-                "Текущий режим дисплея: %1 x %2 (%3 бит на пиксел).\nДанная программа "
-                "рассчитана на режимы, использующие больше 8 бит на пиксел. Программа не будет "
-                "работать корректно в текущем режиме.\nПродолжить?\n")
-                .arg(v.screenWidth)
-                .arg(v.screenHeight)
-                .arg(v.screenBitsPerPixel);
-        if (!AskYesNo(this, question)) {
-            game_.gameComplete = true;  // no exit question
-            close();
-            return;
-        }
+    if (v.screenBitsPerPixel < 9 &&
+        !AcceptsLowColourDisplay(this, {v.screenWidth, v.screenHeight, v.screenBitsPerPixel})) {
+        game_.gameComplete = true;  // no exit question
+        close();
+        return;
     }
     if (game_.elementsCreated) {
-        ShowMessage(
-            this,
-            QString::fromUtf8("Перезагрузите картинку и создайте элементы заново для правильной "
-                              "работы программы."),
-            MessageIcon::Information);
+        ShowMessage(this, QString::fromUtf8(kRecreateElementsMessage), MessageIcon::Information);
     } else if (game_.pictureLoaded) {
-        ShowMessage(this,
-                    QString::fromUtf8("Перезагрузите картинку для правильной работы программы."),
-                    MessageIcon::Information);
+        ShowMessage(this, QString::fromUtf8(kReloadPictureMessage), MessageIcon::Information);
         RedrawField(field_, {.clear = true});
     }
 }

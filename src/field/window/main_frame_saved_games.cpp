@@ -14,8 +14,8 @@
 #include "field/window/field_view.h"
 #include "field/window/game_assets.h"
 #include "field/window/preview_window.h"
+#include "game/message_texts.h"
 #include "persist/load_game.h"
-#include "persist/persist_messages.h"
 #include "persist/save_game.h"
 
 // The main window's saved games: saving the game in progress under a name and loading a saved
@@ -68,7 +68,7 @@ void CMainFrame::loadGameCommand() {
     resetGame(true);  // without a question: the player chose to load
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const LoadGameResult result = LoadSavedGame(
-        game_, field_, settings_, worker_, [this](WorkerOutcome o) { loadedGameReported(o); },
+        game_, field_, settings_, worker_, [this](GameOutcome o) { reportOutcome(o); },
         savedGamesFolder_, dialog.chosenName().toStdString());
     QApplication::restoreOverrideCursor();
 
@@ -76,39 +76,10 @@ void CMainFrame::loadGameCommand() {
     if (LoadTexture(settings_.backgroundBitmapId).isEmpty())
         settings_.backgroundBitmapId = GameSettings().backgroundBitmapId;
     applyBackground();
-    const QString path = QString::fromStdString(result.path);
-    switch (result.outcome) {
-        case LoadOutcome::Loaded:
-            showPicturePreview();
-            workerReported(WorkerOutcome::Finished);
-            return;
-        case LoadOutcome::Rotating:
-            showPicturePreview();
-            workerPoll_->start();
-            return;
-        case LoadOutcome::GameFileMissing:
-            showPicturePreview();  // the picture stays, ready to be cut
-            return;
-        case LoadOutcome::PictureUnreadable:
-        case LoadOutcome::UnknownFormat:
-        case LoadOutcome::Damaged:
-            ShowMessage(this, FormatMessageText(kUnknownFormatMessage, path),
-                        MessageIcon::Exclamation);
-            return;
-        case LoadOutcome::OutOfMemory:
-            ShowMessage(this, QString::fromUtf8(kOutOfMemoryMessage), MessageIcon::Error);
-            return;
-        case LoadOutcome::Busy:
-            return;
-    }
-}
-
-void CMainFrame::loadedGameReported(WorkerOutcome outcome) {
-    // A loaded game the worker could not finish is not left half built: it goes with its
-    // picture, as a load that fails while reading does.
-    if (outcome != WorkerOutcome::Finished)
-        resetGame(true);
-    workerReported(outcome);
+    // The picture stays also without a game file, ready to be cut.
+    if (game_.pictureLoaded)
+        showPicturePreview();
+    reportOutcome(result.outcome, QString::fromStdString(result.path));
 }
 
 void CMainFrame::showPicturePreview() {

@@ -39,7 +39,7 @@ void Rebuild(const SavedGameContents& game) {
     state.picture = PictureBuffer::Create(header);
     state.pictureLoaded = true;
     state.pictureCut = true;
-    if (BuildLoadedGame(state, field, settings, game.stored) == CreationResult::Created) {
+    if (BuildLoadedGame(state, field, settings, game.stored) == GameOutcome::Loaded) {
         FinishLoadedGame(state, field);
     }
 }
