@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+#include "dialogs/button_order.h"
 #include "dialogs/help_request.h"
 
 namespace tessary {
@@ -18,13 +19,14 @@ QDialogButtonBox* CBaseDialog::makeOkCancelButtons() {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("ОК"));
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    PinButtonOrder(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     return buttons;
 }
 
-int CBaseDialog::helpTopicAt(QPoint /*pos*/) const {
-    return 0;
+std::optional<HelpTopic> CBaseDialog::helpTopicAt(QPoint /*pos*/) const {
+    return std::nullopt;
 }
 
 void CBaseDialog::keyPressEvent(QKeyEvent* event) {
@@ -32,12 +34,12 @@ void CBaseDialog::keyPressEvent(QKeyEvent* event) {
         QDialog::keyPressEvent(event);
         return;
     }
-    int topic = HelpTopicAtPointer(this);
-    if (topic == 0) {
+    std::optional<HelpTopic> topic = HelpTopicAtPointer(this);
+    if (!topic) {
         topic = helpTopicAt(mapFromGlobal(QCursor::pos()));
     }
-    if (topic != 0) {
-        RequestHelp(topic, true);
+    if (topic) {
+        RequestHelp(*topic, true);
     }
     event->accept();
 }

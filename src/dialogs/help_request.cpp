@@ -20,33 +20,37 @@ void SetHelpHandler(HelpHandler handler) {
     InstalledHandler() = std::move(handler);
 }
 
-void RequestHelp(int topic, bool isPopup) {
+void RequestHelp(HelpTopic topic, bool isPopup) {
     if (const HelpHandler& handler = InstalledHandler()) {
-        handler(topic, isPopup);
+        handler(HelpTopicNumber(topic), isPopup);
     }
 }
 
-void SetHelpTopic(QWidget* widget, int topic) {
-    widget->setProperty(kTopicProperty, topic == 0 ? QVariant() : QVariant(topic));
+void SetHelpTopic(QWidget* widget, HelpTopic topic) {
+    widget->setProperty(kTopicProperty, HelpTopicNumber(topic));
 }
 
-int HelpTopicOf(const QWidget* widget) {
+void ClearHelpTopic(QWidget* widget) {
+    widget->setProperty(kTopicProperty, QVariant());
+}
+
+std::optional<HelpTopic> HelpTopicOf(const QWidget* widget) {
     for (; widget != nullptr; widget = widget->parentWidget()) {
         const QVariant topic = widget->property(kTopicProperty);
         if (topic.isValid()) {
-            return topic.toInt();
+            return static_cast<HelpTopic>(topic.toInt());
         }
     }
-    return 0;
+    return std::nullopt;
 }
 
-int HelpTopicAtPointer(const QWidget* window) {
+std::optional<HelpTopic> HelpTopicAtPointer(const QWidget* window) {
     const QPoint pos = window->mapFromGlobal(QCursor::pos());
     if (!window->rect().contains(pos)) {
         return HelpTopicOf(window->focusWidget());
     }
     const QWidget* over = window->childAt(pos);
-    return over != nullptr ? HelpTopicOf(over) : 0;
+    return over != nullptr ? HelpTopicOf(over) : std::nullopt;
 }
 
 }  // namespace tessary

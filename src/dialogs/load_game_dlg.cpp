@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_widgets.h"
 #include "dialogs/saved_game_list.h"
 #include "dialogs/screen_scale.h"
 
@@ -45,8 +46,8 @@ CLoadGameDlg::CLoadGameDlg(std::string folder, QWidget* parent)
     list_->setFocus();
 }
 
-int CLoadGameDlg::helpTopicAt(QPoint /*pos*/) const {
-    return kSavedGamesHelpTopic;
+std::optional<HelpTopic> CLoadGameDlg::helpTopicAt(QPoint /*pos*/) const {
+    return HelpTopic::Contents;
 }
 
 void CLoadGameDlg::selectionChanged() {

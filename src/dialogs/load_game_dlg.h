@@ -25,7 +25,7 @@ public:
     const QString& chosenName() const { return chosenName_; }
 
 protected:
-    int helpTopicAt(QPoint pos) const override;
+    std::optional<HelpTopic> helpTopicAt(QPoint pos) const override;
 
 private:
     void selectionChanged();

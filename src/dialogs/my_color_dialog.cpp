@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 
+#include "dialogs/button_order.h"
 #include "dialogs/custom_colors.h"
 
 namespace tessary {
@@ -27,6 +28,7 @@ CMyColorDialog::CMyColorDialog(ColourRef initial, QWidget* parent) : QColorDialo
         if (QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel)) {
             cancel->setText(QStringLiteral("Отмена"));
         }
+        PinButtonOrder(buttons);
     }
     setWindowTitle(QStringLiteral("Выбор цвета"));
 }

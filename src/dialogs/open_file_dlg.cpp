@@ -11,7 +11,6 @@
 
 #include <filesystem>
 
-#include "core/program_folder.h"
 #include "dialogs/help_request.h"
 #include "dialogs/picture_image.h"
 #include "dialogs/preview_box.h"
@@ -25,16 +24,7 @@ namespace tessary {
 namespace {
 
 constexpr ColourRef kBlack = 0;
-constexpr int kPreviewCheckTopic = 8192;
-constexpr int kInformationTopic = 8193;
-constexpr int kPreviewBoxTopic = 8194;
 constexpr int kInformationLines = 7;
-
-// The folder of the last accepted choice, shared by every open dialog of the run.
-QString& LastFolder() {
-    static QString folder;
-    return folder;
-}
 
 std::filesystem::path FilePath(const QString& path) {
     return std::filesystem::path(path.toStdString());
@@ -73,18 +63,9 @@ QString PictureInfoText(const PictureInfo& info) {
         .arg(info.bitsPerPixel);
 }
 
-COpenFileDlg::COpenFileDlg(QWidget* parent) : QFileDialog(parent) {
-    // The standard controls must be Qt's own so that the extra ones can go under them.
-    setOption(QFileDialog::DontUseNativeDialog);
+COpenFileDlg::COpenFileDlg(QWidget* parent) : CFileDlg(Kind::Open, parent) {
     setOption(QFileDialog::ReadOnly);
     setFileMode(QFileDialog::ExistingFile);
-    setAcceptMode(QFileDialog::AcceptOpen);
-    setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
-    setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
-    setLabelText(QFileDialog::FileType, QStringLiteral("Тип файлов:"));
-    setLabelText(QFileDialog::Accept, QStringLiteral("&Открыть"));
-    setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
-    setDirectory(StartFolder());
 
     auto* extra = new QWidget(this);
     previewCheck_ = new QCheckBox(QStringLiteral("&Просмотр"), extra);
@@ -113,9 +94,9 @@ COpenFileDlg::COpenFileDlg(QWidget* parent) : QFileDialog(parent) {
     row->addWidget(previewBox_);
     row->addStretch();
 
-    SetHelpTopic(previewCheck_, kPreviewCheckTopic);
-    SetHelpTopic(infoText_, kInformationTopic);
-    SetHelpTopic(previewBox_, kPreviewBoxTopic);
+    SetHelpTopic(previewCheck_, HelpTopic::OpenPreviewCheck);
+    SetHelpTopic(infoText_, HelpTopic::OpenInformation);
+    SetHelpTopic(previewBox_, HelpTopic::OpenPreviewBox);
 
     auto* grid = qobject_cast<QGridLayout*>(layout());
     if (grid != nullptr) {
@@ -128,27 +109,6 @@ COpenFileDlg::COpenFileDlg(QWidget* parent) : QFileDialog(parent) {
         }
     });
     connect(previewCheck_, &QCheckBox::toggled, this, &COpenFileDlg::togglePreview);
-}
-
-QString COpenFileDlg::StartFolder() {
-    if (!LastFolder().isEmpty()) {
-        return LastFolder();
-    }
-    return QString::fromStdString(AppendFileName(ProgramFolder(), "pictures"));
-}
-
-void COpenFileDlg::done(int result) {
-    if (result == QDialog::Accepted && !selectedFiles().isEmpty()) {
-        LastFolder() = QFileInfo(selectedFiles().constFirst()).absolutePath();
-    }
-    QFileDialog::done(result);
-}
-
-QString COpenFileDlg::selectedPath() const {
-    if (result() != QDialog::Accepted || selectedFiles().isEmpty()) {
-        return {};
-    }
-    return selectedFiles().constFirst();
 }
 
 QString COpenFileDlg::informationText() const {
@@ -172,7 +132,10 @@ void COpenFileDlg::updatePreview(const QString& path) {
 }
 
 void COpenFileDlg::togglePreview(bool isOn) {
-    SetHelpTopic(infoText_, isOn ? kInformationTopic : 0);
+    if (isOn)
+        SetHelpTopic(infoText_, HelpTopic::OpenInformation);
+    else
+        ClearHelpTopic(infoText_);
     if (isOn) {
         updatePreview(currentPath_);
         return;
@@ -184,13 +147,13 @@ void COpenFileDlg::togglePreview(bool isOn) {
 
 void COpenFileDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
-        if (const int topic = HelpTopicAtPointer(this); topic != 0) {
-            RequestHelp(topic, true);
+        if (const std::optional<HelpTopic> topic = HelpTopicAtPointer(this)) {
+            RequestHelp(*topic, true);
         }
         event->accept();
         return;
     }
-    QFileDialog::keyPressEvent(event);
+    CFileDlg::keyPressEvent(event);
 }
 
 }  // namespace tessary

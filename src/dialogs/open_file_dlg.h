@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QFileDialog>
 #include <QImage>
 
+#include "dialogs/file_dlg.h"
 #include "picture/load_result.h"
 
 class QCheckBox;
@@ -22,17 +22,12 @@ QString PictureInfoText(const PictureInfo& info);
 
 /// The open-file dialog of the load-picture command: the standard (non-native) controls, and
 /// under them the "&Просмотр" box, the information frame and a preview box showing the
-/// selected picture scaled down. The caller sets the title, filters and selected filter; the
-/// dialog starts in the folder of the last accepted choice, at first in the sample pictures
-/// folder beside the program.
-class COpenFileDlg : public QFileDialog {
+/// selected picture scaled down. The caller sets the title, filters and selected filter.
+class COpenFileDlg : public CFileDlg {
     Q_OBJECT
 
 public:
     explicit COpenFileDlg(QWidget* parent);
-
-    /// The chosen file after an accepted run; empty otherwise.
-    QString selectedPath() const;
 
     /// The information text currently shown (empty when nothing is previewed).
     QString informationText() const;
@@ -41,13 +36,8 @@ public:
     /// Inner size of the preview box in pixels.
     QSize previewBoxSize() const;
 
-    /// Where the next dialog starts: the last accepted folder, or ProgramFolder() + "pictures".
-    static QString StartFolder();
-
     /// Re-reads the preview for `path` (called on every change of the selected file).
     void updatePreview(const QString& path);
-
-    void done(int result) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

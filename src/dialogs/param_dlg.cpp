@@ -31,16 +31,20 @@ struct BoxSpec {
     const char* name;
     const char* text;
     int32_t PlaySettings::*field;
-    int helpTopic;
+    HelpTopic helpTopic;
 };
 
 const std::array<BoxSpec, 6> kBoxes = {{
-    {"enable3DElements", "О&бъемные элементы", &PlaySettings::enable3DElements, 12288},
-    {"exactAssembling", "То&чная сборка", &PlaySettings::exactAssembling, 12292},
-    {"showTimer", "Показывать &таймер", &PlaySettings::showTimer, 12297},
-    {"enableMouseScroll", "&Включена", &PlaySettings::enableMouseScroll, 12293},
-    {"wheelRotateElements", "&Пoворот элементов", &PlaySettings::wheelRotateElements, 12304},
-    {"scrollWheel", "П&рокрутка", &PlaySettings::scrollWheel, 12305},
+    {"enable3DElements", "О&бъемные элементы", &PlaySettings::enable3DElements,
+     HelpTopic::Param3DElements},
+    {"exactAssembling", "То&чная сборка", &PlaySettings::exactAssembling,
+     HelpTopic::ParamExactAssembling},
+    {"showTimer", "Показывать &таймер", &PlaySettings::showTimer, HelpTopic::ParamShowTimer},
+    {"enableMouseScroll", "&Включена", &PlaySettings::enableMouseScroll,
+     HelpTopic::ParamMouseScroll},
+    {"wheelRotateElements", "&Пoворот элементов", &PlaySettings::wheelRotateElements,
+     HelpTopic::ParamWheelRotate},
+    {"scrollWheel", "П&рокрутка", &PlaySettings::scrollWheel, HelpTopic::ParamWheelScroll},
 }};
 
 // The edits in the order they are read.
@@ -53,21 +57,22 @@ struct EditField {
     int32_t minimum;
     int32_t maximum;
     bool hasSpin;  // and with it an upper end of the range
-    int helpTopic;
+    HelpTopic helpTopic;
 };
 
 const std::array<EditField, 5> kEdits = {{
-    {"contourThickness", "То&лщина", &PlaySettings::contourThickness, 1, 5, true, 12289},
-    {"captureRange", "Область &захвата", &PlaySettings::captureRange, 1, 16, true, 12291},
-    {"mouseScrollArea", "&Область", &PlaySettings::mouseScrollArea, 5, 50, true, 12294},
-    {"mouseScrollSpeed", "&Скорость", &PlaySettings::mouseScrollSpeed, 1, 10, true, 12295},
+    {"contourThickness", "То&лщина", &PlaySettings::contourThickness, 1, 5, true,
+     HelpTopic::ParamThickness},
+    {"captureRange", "Область &захвата", &PlaySettings::captureRange, 1, 16, true,
+     HelpTopic::ParamCaptureRange},
+    {"mouseScrollArea", "&Область", &PlaySettings::mouseScrollArea, 5, 50, true,
+     HelpTopic::ParamScrollArea},
+    {"mouseScrollSpeed", "&Скорость", &PlaySettings::mouseScrollSpeed, 1, 10, true,
+     HelpTopic::ParamScrollSpeed},
     // Its lower end is checked at OK alone, with a message of its own.
-    {"keyboardScrollSpeed", "С&корость", &PlaySettings::keyboardScrollSpeed, 0, 0, false, 12296},
+    {"keyboardScrollSpeed", "С&корость", &PlaySettings::keyboardScrollSpeed, 0, 0, false,
+     HelpTopic::ParamKeyboardSpeed},
 }};
-
-constexpr int kHelpOk = 40960;
-constexpr int kHelpCancel = 40961;
-constexpr int kHelpColour = 12290;
 
 QLabel* MakeFixedLabel(const QString& text, int width, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -227,10 +232,10 @@ void CParamDlg::setHelpTopics() {
         SetHelpTopic(edits_[i], kEdits[i].helpTopic);
         SetHelpTopic(labels_[i], kEdits[i].helpTopic);
     }
-    SetHelpTopic(colourButton_, kHelpColour);
+    SetHelpTopic(colourButton_, HelpTopic::ParamColour);
     for (QDialogButtonBox* buttons : findChildren<QDialogButtonBox*>()) {
-        SetHelpTopic(buttons->button(QDialogButtonBox::Ok), kHelpOk);
-        SetHelpTopic(buttons->button(QDialogButtonBox::Cancel), kHelpCancel);
+        SetHelpTopic(buttons->button(QDialogButtonBox::Ok), HelpTopic::OkButton);
+        SetHelpTopic(buttons->button(QDialogButtonBox::Cancel), HelpTopic::CancelButton);
     }
 }
 
@@ -290,6 +295,7 @@ void CParamDlg::chooseColour() {
     chooser.SetTitle(QStringLiteral("Выберите цвет контура"));
     // Out of the way of the field while the colour is chosen. QDialog::hide() would end the
     // dialog's modal loop, so it is hidden as a plain widget.
+    const QPoint place = pos();
     QWidget::setVisible(false);
     if (hooks_.repaintNow)
         hooks_.repaintNow();
@@ -300,6 +306,10 @@ void CParamDlg::chooseColour() {
             hooks_.renderContour(shownContour_);
         }
     }
+    // Placed explicitly, since showing a dialog that was never moved by the program centres
+    // it over its parent again, wherever the player had put it (and, once the window frame is
+    // known, a little lower than at first).
+    move(place);
     QWidget::setVisible(true);
     activateWindow();
     colourButton_->setFocus();

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QPushButton>
-#include <QStandardPaths>
 
 #include "dialogs/save_option_dlg.h"
 
@@ -14,33 +13,11 @@ namespace {
 
 constexpr int kGapUnderCancel = 6;
 
-// The folder of the last accepted choice, shared by every save dialog of the run.
-QString& LastFolder() {
-    static QString folder;
-    return folder;
-}
-
-QString StartFolder() {
-    if (!LastFolder().isEmpty())
-        return LastFolder();
-    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
-}
-
 }  // namespace
 
-CSaveFileDlg::CSaveFileDlg(QWidget* parent) : QFileDialog(parent) {
-    // The standard controls must be Qt's own so that the strip can go under them.
-    setOption(QFileDialog::DontUseNativeDialog);
-    setAcceptMode(QFileDialog::AcceptSave);
+CSaveFileDlg::CSaveFileDlg(QWidget* parent) : CFileDlg(Kind::Save, parent) {
     setFileMode(QFileDialog::AnyFile);
     setSizeGripEnabled(true);
-    setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
-    setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
-    setLabelText(QFileDialog::FileType, QStringLiteral("Тип файла:"));
-    setLabelText(QFileDialog::Accept, QStringLiteral("&Сохранить"));
-    setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
-    setDirectory(StartFolder());
 
     optionsButton_ = new QPushButton(QStringLiteral("Параметры"), this);
     optionsButton_->setObjectName(QStringLiteral("options"));
@@ -65,12 +42,6 @@ CSaveFileDlg::CSaveFileDlg(QWidget* parent) : QFileDialog(parent) {
     optionsButton_->raise();  // over the strip, which would take its clicks
 }
 
-QString CSaveFileDlg::selectedPath() const {
-    if (result() != QDialog::Accepted || selectedFiles().isEmpty())
-        return {};
-    return selectedFiles().constFirst();
-}
-
 QString CSaveFileDlg::chosenExtension() const {
     const QString own = QFileInfo(selectedPath()).suffix();
     if (!own.isEmpty())
@@ -79,24 +50,18 @@ QString CSaveFileDlg::chosenExtension() const {
     return type >= 0 && type < extensions_.size() ? extensions_.at(type) : QString();
 }
 
-void CSaveFileDlg::done(int result) {
-    if (result == QDialog::Accepted && !selectedFiles().isEmpty())
-        LastFolder() = QFileInfo(selectedFiles().constFirst()).absolutePath();
-    QFileDialog::done(result);
-}
-
 void CSaveFileDlg::showEvent(QShowEvent* event) {
     // A default extension given before the dialog opened stands.
     if (defaultSuffix().isEmpty())
         useExtensionOf(selectedNameFilter());
-    QFileDialog::showEvent(event);
+    CFileDlg::showEvent(event);
     placeOptionsButton();
 }
 
 bool CSaveFileDlg::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
         placeOptionsButton();
-    return QFileDialog::eventFilter(watched, event);
+    return CFileDlg::eventFilter(watched, event);
 }
 
 void CSaveFileDlg::useExtensionOf(const QString& filter) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QFileDialog>
 #include <QStringList>
 
+#include "dialogs/file_dlg.h"
 #include "picture/jpeg_writer.h"
 
 class QPushButton;
@@ -13,9 +13,8 @@ namespace tessary {
 /// before a file is replaced, and a strip under them with the button "Параметры", kept under
 /// the Cancel button, which edits the JPEG options in CSaveOptionDlg. The extension of the
 /// chosen file type is added to a name typed without one. The caller sets the title, the
-/// filters, their extensions and the preselected filter; the dialog starts in the folder of
-/// the last accepted choice.
-class CSaveFileDlg : public QFileDialog {
+/// filters, their extensions and the preselected filter.
+class CSaveFileDlg : public CFileDlg {
     Q_OBJECT
 
 public:
@@ -28,16 +27,12 @@ public:
     /// The default extensions (without dot), one per type filter in filter order.
     void setExtensions(const QStringList& extensions) { extensions_ = extensions; }
 
-    /// The chosen file after an accepted run; empty otherwise.
-    QString selectedPath() const;
     /// The extension that decides how the chosen file is written: the path's own, or the
     /// selected type's when the path has none.
     QString chosenExtension() const;
 
     /// The "Параметры" button.
     QPushButton* optionsButton() const { return optionsButton_; }
-
-    void done(int result) override;
 
 protected:
     void showEvent(QShowEvent* event) override;

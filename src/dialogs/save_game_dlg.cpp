@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_widgets.h"
 #include "dialogs/message_box.h"
 #include "dialogs/saved_game_list.h"
 #include "dialogs/screen_scale.h"
@@ -54,8 +55,8 @@ CSaveGameDlg::CSaveGameDlg(const QString& proposedName, std::string folder, QWid
     nameEdit_->setFocus();
 }
 
-int CSaveGameDlg::helpTopicAt(QPoint /*pos*/) const {
-    return kSavedGamesHelpTopic;
+std::optional<HelpTopic> CSaveGameDlg::helpTopicAt(QPoint /*pos*/) const {
+    return HelpTopic::Contents;
 }
 
 void CSaveGameDlg::nameChanged(const QString& text) {

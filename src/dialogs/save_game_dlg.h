@@ -31,7 +31,7 @@ public:
     const QString& replacedName() const { return replacedName_; }
 
 protected:
-    int helpTopicAt(QPoint pos) const override;
+    std::optional<HelpTopic> helpTopicAt(QPoint pos) const override;
 
 private:
     void nameChanged(const QString& text);

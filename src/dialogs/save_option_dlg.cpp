@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "dialogs/dialog_widgets.h"
 #include "dialogs/message_box.h"
 #include "dialogs/screen_scale.h"
 #include "game/message_texts.h"
@@ -18,7 +19,6 @@
 namespace tessary {
 namespace {
 
-constexpr int kHelpContentsTopic = 256;
 constexpr int kLowest = 0;
 constexpr int kHighest = 100;
 
@@ -42,13 +42,6 @@ QSlider* MakeSlider(int value, QWidget* parent, const char* name) {
     slider->setValue(value);
     slider->setMinimumWidth(ScaleX(240));
     return slider;
-}
-
-QCheckBox* MakeCheckBox(const QString& text, bool isChecked, QWidget* parent, const char* name) {
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(QLatin1String(name));
-    box->setChecked(isChecked);
-    return box;
 }
 
 // The slider follows a box that holds a number (the slider keeps itself within its range);
@@ -146,8 +139,8 @@ void CSaveOptionDlg::accept() {
     CBaseDialog::accept();
 }
 
-int CSaveOptionDlg::helpTopicAt(QPoint /*pos*/) const {
-    return kHelpContentsTopic;
+std::optional<HelpTopic> CSaveOptionDlg::helpTopicAt(QPoint /*pos*/) const {
+    return HelpTopic::Contents;
 }
 
 }  // namespace tessary

@@ -28,7 +28,7 @@ public:
     void accept() override;
 
 protected:
-    int helpTopicAt(QPoint pos) const override;
+    std::optional<HelpTopic> helpTopicAt(QPoint pos) const override;
 
 private:
     void buildLayout();

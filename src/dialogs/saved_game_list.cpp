@@ -1,42 +1,13 @@
 #include "dialogs/saved_game_list.h"
 
-#include <QPushButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
-
-#include <filesystem>
-#include <system_error>
 
 #include "dialogs/message_box.h"
+#include "dialogs/saved_game_deletion.h"
 #include "game/message_texts.h"
 #include "persist/saved_game_store.h"
 
 namespace tessary {
-
-QPushButton* MakeColumnButton(const QString& text, const char* objectName, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(objectName));
-    button->setAutoDefault(false);
-    return button;
-}
-
-QVBoxLayout* StackColumnButtons(std::initializer_list<QPushButton*> buttons) {
-    auto* column = new QVBoxLayout;
-    for (QPushButton* button : buttons)
-        column->addWidget(button);
-    column->addStretch();
-    return column;
-}
-
-bool DeleteSavedGameTelling(QWidget* parent, const std::string& folder, const QString& name) {
-    const std::string stem = name.toStdString();
-    for (const std::string& file : DeleteSavedGame(folder, stem)) {
-        ShowMessage(parent, FormatMessageText(kDeleteFailedMessage, {QString::fromStdString(file)}),
-                    MessageIcon::Exclamation);
-    }
-    std::error_code error;
-    return !std::filesystem::exists(SavedGamePath(folder, stem), error);
-}
 
 SavedGameList::SavedGameList(std::string folder, QWidget* parent)
     : QListWidget(parent), folder_(std::move(folder)) {

@@ -2,27 +2,9 @@
 
 #include <QListWidget>
 
-#include <initializer_list>
 #include <string>
 
-class QPushButton;
-class QVBoxLayout;
-
 namespace tessary {
-
-/// Topic of the help both saved-game dialogs open on F1: the help's contents.
-inline constexpr int kSavedGamesHelpTopic = 256;
-
-/// A button of the saved-game dialogs' button column; only the dialog's default button reacts
-/// to Enter.
-QPushButton* MakeColumnButton(const QString& text, const char* objectName, QWidget* parent);
-
-/// The saved-game dialogs' button column: `buttons` from the top, the rest left empty.
-QVBoxLayout* StackColumnButtons(std::initializer_list<QPushButton*> buttons);
-
-/// Deletes the files of saved game `name` in `folder`, telling the player of each file that
-/// could not be deleted. True when the game is gone, that is, its game file no longer exists.
-bool DeleteSavedGameTelling(QWidget* parent, const std::string& folder, const QString& name);
 
 /// The list of saved games of both saved-game dialogs: the names ListSavedGames finds in the
 /// folder when the list is made, in that order, one selectable at a time.

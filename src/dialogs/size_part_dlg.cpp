@@ -17,11 +17,13 @@
 #include <optional>
 
 #include "dialogs/cut_samples.h"
+#include "dialogs/dialog_widgets.h"
 #include "dialogs/ex_combo_box.h"
 #include "dialogs/help_request.h"
 #include "dialogs/message_box.h"
 #include "dialogs/sample_view.h"
 #include "dialogs/screen_scale.h"
+#include "game/message_texts.h"
 
 namespace tessary {
 namespace {
@@ -52,13 +54,6 @@ QLineEdit* MakeNumberField(QWidget* parent, const char* name) {
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), field));
     field->setFixedWidth(ScaleX(60));
     return field;
-}
-
-QCheckBox* MakeCheckBox(const QString& text, bool isChecked, QWidget* parent, const char* name) {
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(QLatin1String(name));
-    box->setChecked(isChecked);
-    return box;
 }
 
 QString Number(int64_t value) {
@@ -214,18 +209,23 @@ void CSizePartDlg::buildLayout() {
 }
 
 void CSizePartDlg::setHelpTopics() {
-    const std::pair<QWidget*, int> topics[] = {
-        {widthLabel_, 20492},   {heightLabel_, 20493},  {widthEdit_, 20480}, {heightEdit_, 20481},
-        {keepRatioBox_, 20482}, {sizeList_, 20483},     {sizeLabel_, 20483}, {pixelsLabel_, 20483},
-        {rotateBox_, 20488},    {mosaicBox_, 20490},    {offsetBox_, 20489}, {squareBox_, 20491},
-        {columnsEdit_, 20484},  {columnsLabel_, 20484}, {rowsEdit_, 20485},  {rowsLabel_, 20485},
-        {resultWidth_, 20486},  {resultHeight_, 20487}, {sampleView_, 20494}};
+    const std::pair<QWidget*, HelpTopic> topics[] = {
+        {widthLabel_, HelpTopic::CutWidthLabel},   {heightLabel_, HelpTopic::CutHeightLabel},
+        {widthEdit_, HelpTopic::CutWidth},         {heightEdit_, HelpTopic::CutHeight},
+        {keepRatioBox_, HelpTopic::CutKeepRatio},  {sizeList_, HelpTopic::CutElementSize},
+        {sizeLabel_, HelpTopic::CutElementSize},   {pixelsLabel_, HelpTopic::CutElementSize},
+        {rotateBox_, HelpTopic::CutRotate},        {mosaicBox_, HelpTopic::CutMosaic},
+        {offsetBox_, HelpTopic::CutOffset},        {squareBox_, HelpTopic::CutSquareBase},
+        {columnsEdit_, HelpTopic::CutColumns},     {columnsLabel_, HelpTopic::CutColumns},
+        {rowsEdit_, HelpTopic::CutRows},           {rowsLabel_, HelpTopic::CutRows},
+        {resultWidth_, HelpTopic::CutResultWidth}, {resultHeight_, HelpTopic::CutResultHeight},
+        {sampleView_, HelpTopic::CutSample}};
     for (const auto& [widget, topic] : topics) {
         SetHelpTopic(widget, topic);
     }
     for (QDialogButtonBox* buttons : findChildren<QDialogButtonBox*>()) {
-        SetHelpTopic(buttons->button(QDialogButtonBox::Ok), 40960);
-        SetHelpTopic(buttons->button(QDialogButtonBox::Cancel), 40961);
+        SetHelpTopic(buttons->button(QDialogButtonBox::Ok), HelpTopic::OkButton);
+        SetHelpTopic(buttons->button(QDialogButtonBox::Cancel), HelpTopic::CancelButton);
     }
 }
 
@@ -282,6 +282,8 @@ void CSizePartDlg::rowsEdited(const QString& text) {
 }
 
 void CSizePartDlg::optionsClicked() {
+    // The click reads every field, as OK does; the sample follows the boxes all the same.
+    fieldsHoldNumbers();
     const int index = CutSampleIndex(cutOptions());
     if (index != previewIndex_) {
         previewIndex_ = index;
@@ -300,13 +302,21 @@ void CSizePartDlg::showResult() {
     resultHeight_->setText(QStringLiteral("Высота картинки %1").arg(editor_.resultHeight()));
 }
 
-void CSizePartDlg::accept() {
-    // An emptied grid field counts as 0: the plan must not be accepted on a stale value.
-    if (columnsEdit_->text().isEmpty()) {
-        editor_.editColumns(0);
+bool CSizePartDlg::fieldsHoldNumbers() {
+    // An emptied field would leave the plan on its last value.
+    for (QLineEdit* field : {widthEdit_, heightEdit_, columnsEdit_, rowsEdit_}) {
+        if (!FieldValue(field->text())) {
+            ShowMessage(this, QString::fromUtf8(kWholeNumberMessage), MessageIcon::Exclamation);
+            field->setFocus();
+            return false;
+        }
     }
-    if (rowsEdit_->text().isEmpty()) {
-        editor_.editRows(0);
+    return true;
+}
+
+void CSizePartDlg::accept() {
+    if (!fieldsHoldNumbers()) {
+        return;
     }
     const PlanRefusal refusal = editor_.refusal();
     if (refusal.isAccepted()) {
@@ -314,12 +324,9 @@ void CSizePartDlg::accept() {
         return;
     }
     QLineEdit* field = refusal.field == PlanField::Columns ? columnsEdit_ : rowsEdit_;
-    ShowMessage(this,
-                refusal.isTooLarge
-                    ? QStringLiteral("Слишком большая картинка: уменьшите число колонок или "
-                                     "рядов.")
-                    : QStringLiteral("Введите положительное число."),
-                MessageIcon::Exclamation);
+    ShowMessage(
+        this, QString::fromUtf8(refusal.isTooLarge ? kCutTooLargeMessage : kPositiveNumberMessage),
+        MessageIcon::Exclamation);
     field->setFocus();
     field->selectAll();
 }

@@ -56,6 +56,9 @@ private:
     void columnsEdited(const QString& text);
     void rowsEdited(const QString& text);
     void optionsClicked();
+    /// Whether every number field holds a number; the first empty one is refused with the
+    /// integer message and gets the focus.
+    bool fieldsHoldNumbers();
     void showGrid();
     void showResult();
 

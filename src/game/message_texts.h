@@ -81,5 +81,9 @@ inline constexpr const char* kWholeNumberMessage = "Введите целое ч
 /// "%d" the lowest and the highest value allowed.
 inline constexpr const char* kNumberInRangeMessage = "Введите целое число от %d до %d.";
 inline constexpr const char* kNonNegativeNumberMessage = "Введите неотрицательное число.";
+inline constexpr const char* kPositiveNumberMessage = "Введите положительное число.";
+/// The cut would make a picture larger than the program can hold.
+inline constexpr const char* kCutTooLargeMessage =
+    "Слишком большая картинка: уменьшите число колонок или рядов.";
 
 }  // namespace tessary

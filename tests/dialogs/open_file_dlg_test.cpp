@@ -104,7 +104,7 @@ TEST_F(OpenFileDlgTest, SelectingAFileInTheListPreviewsItAndAcceptingRemembersIt
     EXPECT_TRUE(dialog.informationText().contains(QStringLiteral("Высота      48")));
     static_cast<QDialog&>(dialog).accept();  // the file dialog's own accept(), as "Открыть"
     EXPECT_EQ(dialog.selectedPath(), path);
-    EXPECT_EQ(COpenFileDlg::StartFolder(), QFileInfo(path).absolutePath());
+    EXPECT_EQ(CFileDlg::StartFolder(CFileDlg::Kind::Open), QFileInfo(path).absolutePath());
 }
 
 TEST_F(OpenFileDlgTest, PreviewBoxIsFourByThree) {

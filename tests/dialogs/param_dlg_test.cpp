@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -212,6 +213,24 @@ TEST(ParamDlgTest, AChosenContourColourIsShownAtOnceAndTakenBackOnlyByCancel) {
     confirmed.dialog.accept();
     EXPECT_EQ(confirmed.dialog.GetValues().contourColor3D, static_cast<int32_t>(chosen));
     EXPECT_EQ(confirmed.renderedColours, std::vector<ColourRef>{chosen});
+}
+
+TEST(ParamDlgTest, ComesBackWhereThePlayerLeftItAfterTheColourChooser) {
+    QWidget window;
+    window.setGeometry(50, 50, 900, 700);
+    window.show();
+    CParamDlg dialog(&window);
+    dialog.show();
+    // Dragged aside by the player: the window system moves it, the program does not.
+    dialog.windowHandle()->setFramePosition(dialog.frameGeometry().topLeft() + QPoint(37, 23));
+    QApplication::processEvents();
+    const QRect before = dialog.frameGeometry();
+
+    WhenChooserOpens([](CMyColorDialog* chooser) { chooser->reject(); });
+    ControlOf<QPushButton>(dialog, QStringLiteral("contourColor"))->click();
+    QApplication::processEvents();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.frameGeometry(), before);
 }
 
 TEST(ParamDlgTest, HelpKeyAsksForTheTopicOfTheControlUnderThePointer) {

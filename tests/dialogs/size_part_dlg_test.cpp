@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+
 #include "dialog_controls.h"
 #include "dialogs/ex_combo_box.h"
 #include "dialogs/help_request.h"
@@ -137,6 +140,35 @@ TEST(CutDialogTest, EmptiedColumnsFieldIsRefusedNotAcceptedWithItsOldValue) {
     cut.dialog.accept();
     EXPECT_EQ(recorder.requests.size(), 1u);
     EXPECT_TRUE(cut.dialog.isVisible());
+}
+
+struct EmptyFieldRow {
+    const char* field;
+    const char* action;  // "OK", or the option box clicked
+};
+
+TEST(CutDialogTest, AnEmptiedNumberFieldIsRefusedAtTheClicksThatReadAllFields) {
+    const EmptyFieldRow rows[] = {
+        {"width", "OK"}, {"height", "OK"},    {"columns", "OK"},
+        {"rows", "OK"},  {"width", "mosaic"}, {"height", "enableOffset"},
+    };
+    for (const EmptyFieldRow& row : rows) {
+        const std::string name = std::string(row.field) + " at " + row.action;
+        MessageRecorder recorder(MessageAnswer::Ok);
+        CutDialog cut(PlanOf(1024, 768, 64));
+        cut.type(row.field, QString());
+        cut.control("columns")->setFocus();
+        if (std::string_view(row.action) == "OK") {
+            cut.dialog.accept();
+        } else {
+            cut.click(row.action);
+        }
+        ASSERT_EQ(recorder.requests.size(), 1u) << name;
+        EXPECT_EQ(recorder.requests[0].text, QStringLiteral("Введите целое число.")) << name;
+        EXPECT_EQ(recorder.requests[0].icon, MessageIcon::Exclamation) << name;
+        EXPECT_EQ(cut.dialog.focusWidget(), cut.control(row.field)) << name;
+        EXPECT_TRUE(cut.dialog.isVisible()) << name;
+    }
 }
 
 TEST(CutDialogTest, OversizedGridHasItsOwnMessage) {

@@ -29,7 +29,6 @@
 namespace tessary {
 namespace {
 
-constexpr int kHelpContents = 256;
 constexpr int kGameTimerMilliseconds = 1000;
 
 struct Accelerator {
@@ -295,7 +294,7 @@ void CMainFrame::runCommand(int id) {
             chooseSolidBackground();
             return;
         case kCmdHelp:
-            showHelp(kHelpContents);
+            showHelp(HelpTopicNumber(HelpTopic::Contents));
             return;
         case kCmdBackgroundMenu:
             popUpBackgroundMenu();

@@ -10,7 +10,7 @@
 #include "dialogs/load_game_dlg.h"
 #include "dialogs/message_box.h"
 #include "dialogs/save_game_dlg.h"
-#include "dialogs/saved_game_list.h"
+#include "dialogs/saved_game_deletion.h"
 #include "field/window/field_view.h"
 #include "field/window/game_assets.h"
 #include "field/window/preview_window.h"

@@ -1,4 +1,4 @@
-#include "field/window/pause_dialog.h"
+#include "dialogs/pause_dlg.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -6,7 +6,8 @@
 
 namespace tessary {
 
-CPauseDlg::CPauseDlg(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+CPauseDlg::CPauseDlg(QWidget* parent) : CBaseDialog(QString(), parent) {
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(200, 40);
     QFont bold = font();
     bold.setWeight(QFont::Bold);
@@ -34,7 +35,7 @@ void CPauseDlg::keyPressEvent(QKeyEvent* event) {
             reject();
             return;
         default:
-            QDialog::keyPressEvent(event);
+            CBaseDialog::keyPressEvent(event);
     }
 }
 
