@@ -34,7 +34,7 @@ public:
 
     /// Called after a drag step made joins, with the reaction the game has taken in.
     std::function<void(JoinReaction)> onJoinReaction;
-    /// Space: the full-screen menu.
+    /// Space while no element is held: the full-screen menu.
     std::function<void()> onSpaceKey;
 
     /// The pointer's last known position in client coordinates.

@@ -56,6 +56,7 @@ CMainFrame::CMainFrame(GameSettings& settings, const ScreenInfo& screen)
     view_->onJoinReaction = [this](JoinReaction reaction) { joined(reaction); };
     view_->onSpaceKey = [this] { popUpFullScreenMenu(false); };
 
+    ResetToDefaults(settings_);
     LoadStartupSettings(SettingsFilePath(), settings_);
     SetHelpHandler([this](int topic, bool) { showHelp(topic); });
 
@@ -74,11 +75,9 @@ CMainFrame::CMainFrame(GameSettings& settings, const ScreenInfo& screen)
     timerDisplay_->setAlignment(Qt::AlignCenter);
     timerDisplay_->setFrameStyle(QFrame::Box | QFrame::Plain);
     timerDisplay_->setAutoFillBackground(true);
-    timerDisplay_->setFont(QApplication::font("QMenu"));
     timerDisplay_->setVisible(settings_.showTimer != 0);
 
     menuButton_ = new QPushButton(QString::fromUtf8("Меню"), view_);
-    menuButton_->setFont(QApplication::font("QMenu"));
     menuButton_->setFocusPolicy(Qt::NoFocus);
     menuButton_->hide();
     connect(menuButton_, &QPushButton::clicked, this, [this] { runCommand(kCmdMenuButton); });
@@ -92,10 +91,7 @@ CMainFrame::CMainFrame(GameSettings& settings, const ScreenInfo& screen)
     backgroundMenu_ = BuildBackgroundMenu(this, run);
     watchMenus(backgroundMenu_);
     buildAccelerators();
-    // As high as the menu bar, which has its height once it holds the menus.
-    timerDisplay_->setFixedSize(
-        timerDisplay_->fontMetrics().horizontalAdvance(QStringLiteral("000:000:000")) + 10,
-        menuBar()->sizeHint().height());
+    applyMenuFont();  // once the menu bar holds the menus: the timer display is as high
 
     gameTimer_ = new QTimer(this);
     gameTimer_->setInterval(kGameTimerMilliseconds);
@@ -168,9 +164,18 @@ void CMainFrame::buildAccelerators() {
     };
     for (const Accelerator& a : table)
         add(a.command, a.keys);
-    // The digits of the main keyboard choose the textures: 1..9, then 0 for the tenth.
-    for (int i = 0; i < 10; ++i)
-        add(kCmdFirstTexture + i, QKeySequence(i < 9 ? Qt::Key_1 + i : Qt::Key_0));
+    // The digits of the main keyboard choose the textures: 1..9, then 0 for the tenth. The
+    // keypad's digits are bound to an action that does nothing: unbound, Qt would take each for
+    // the main keyboard's digit.
+    auto* keypadDigits = new QAction(this);
+    QList<QKeySequence> keypad;
+    for (int i = 0; i < 10; ++i) {
+        const auto digit = Qt::Key(i < 9 ? Qt::Key_1 + i : Qt::Key_0);
+        add(kCmdFirstTexture + i, QKeySequence(digit));
+        keypad.append(QKeySequence(Qt::KeypadModifier | digit));
+    }
+    keypadDigits->setShortcuts(keypad);
+    addAction(keypadDigits);
 }
 
 void CMainFrame::watchMenus(QMenu* menu) {

@@ -1,5 +1,6 @@
 #include "field/window/main_frame.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include "dialogs/my_color_dialog.h"
 #include "dialogs/screen_scale.h"
 #include "field/field_drawing.h"
+#include "field/viewport.h"
 #include "field/window/command_ids.h"
 #include "field/window/field_view.h"
 #include "field/window/game_assets.h"
@@ -38,11 +40,40 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+bool CMainFrame::event(QEvent* event) {
+    const bool isHandled = QMainWindow::event(event);
+    // The children, the menu bar among them, have taken the new fonts by now.
+    if (event->type() == QEvent::ApplicationFontChange)
+        systemSettingsChanged();
+    return isHandled;
+}
+
 void CMainFrame::layoutChildren() {
-    const QSize client = view_->size();
-    timerDisplay_->move(client.width() - timerDisplay_->width(),
-                        client.height() - timerDisplay_->height());
-    menuButton_->setGeometry(client.width() - ScaleX(75), 0, ScaleX(75), ScaleY(23));
+    placeTimerDisplay();
+    menuButton_->setGeometry(view_->width() - ScaleX(75), 0, ScaleX(75), ScaleY(23));
+}
+
+void CMainFrame::placeTimerDisplay() {
+    timerDisplay_->move(view_->width() - timerDisplay_->width(),
+                        view_->height() - timerDisplay_->height());
+}
+
+void CMainFrame::applyMenuFont() {
+    const QFont menuFont = QApplication::font("QMenu");
+    timerDisplay_->setFont(menuFont);
+    menuButton_->setFont(menuFont);
+    // "000:000:000" in one line and 10 pixels more, as high as the menu bar.
+    timerDisplay_->setFixedSize(
+        timerDisplay_->fontMetrics().horizontalAdvance(QStringLiteral("000:000:000")) + 10,
+        menuBar()->sizeHint().height());
+}
+
+void CMainFrame::systemSettingsChanged() {
+    applyMenuFont();
+    placeTimerDisplay();
+    ChangeClientSize(field_, view_->width(), view_->height());
+    if (game_.elementsCreated)
+        view_->repaint();
 }
 
 void CMainFrame::toggleFullScreen() {
