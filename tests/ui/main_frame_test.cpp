@@ -157,6 +157,15 @@ TEST_F(MainFrameTest, ATextureItemChosenWithTheKeysIsDrawnSelected) {
     QTest::keyClick(background, Qt::Key_Down);
     EXPECT_FALSE(IsDrawnSelected(background, kCmdFirstTexture));
     EXPECT_TRUE(IsDrawnSelected(background, kCmdFirstTexture + 1));
+    // The pointer selects the item under it; the keys then move on from there, and the item
+    // under the pointer no longer looks selected.
+    const QRect fifth = background->actionGeometry(background->actions().at(4));
+    QTest::mouseMove(background->childAt(fifth.center()), QPoint(10, 10));
+    EXPECT_TRUE(IsDrawnSelected(background, kCmdFirstTexture + 4));
+    EXPECT_FALSE(IsDrawnSelected(background, kCmdFirstTexture + 1));
+    QTest::keyClick(background, Qt::Key_Down);
+    EXPECT_FALSE(IsDrawnSelected(background, kCmdFirstTexture + 4));
+    EXPECT_TRUE(IsDrawnSelected(background, kCmdFirstTexture + 5));
     background->close();
 }
 

@@ -43,10 +43,11 @@ protected:
     }
 
 private:
-    // The menu's current item, chosen with the keys or the pointer.
+    // The menu's one selected item, chosen with the keys or the pointer (the menu makes the
+    // item under the pointer its active action).
     bool isSelected() const {
         const auto* menu = qobject_cast<const QMenu*>(parentWidget());
-        return underMouse() || (menu != nullptr && menu->activeAction() == action_);
+        return menu != nullptr && menu->activeAction() == action_;
     }
 
     QAction* action_;
