@@ -164,18 +164,10 @@ void CMainFrame::buildAccelerators() {
     };
     for (const Accelerator& a : table)
         add(a.command, a.keys);
-    // The digits of the main keyboard choose the textures: 1..9, then 0 for the tenth. The
-    // keypad's digits are bound to an action that does nothing: unbound, Qt would take each for
-    // the main keyboard's digit.
-    auto* keypadDigits = new QAction(this);
-    QList<QKeySequence> keypad;
-    for (int i = 0; i < 10; ++i) {
-        const auto digit = Qt::Key(i < 9 ? Qt::Key_1 + i : Qt::Key_0);
-        add(kCmdFirstTexture + i, QKeySequence(digit));
-        keypad.append(QKeySequence(Qt::KeypadModifier | digit));
-    }
-    keypadDigits->setShortcuts(keypad);
-    addAction(keypadDigits);
+    // The digits of the main keyboard choose the textures: 1..9, then 0 for the tenth (the
+    // keypad's are kept from them in event()).
+    for (int i = 0; i < 10; ++i)
+        add(kCmdFirstTexture + i, QKeySequence(i < 9 ? Qt::Key_1 + i : Qt::Key_0));
 }
 
 void CMainFrame::watchMenus(QMenu* menu) {

@@ -72,7 +72,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool event(QEvent* event) override;
+    bool event(QEvent* event) override;  // the keypad digits, a change of the system fonts
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,6 +26,11 @@
 namespace tessary {
 namespace {
 
+bool IsKeypadDigit(const QKeyEvent& key) {
+    return (key.modifiers() & Qt::KeypadModifier) && key.key() >= Qt::Key_0 &&
+           key.key() <= Qt::Key_9;
+}
+
 // The top-left corner of a box of `size` centred on `centre`.
 QPoint CentredAt(QPoint centre, QSize size) {
     return centre - QPoint(size.width() / 2, size.height() / 2);
@@ -41,6 +47,14 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool CMainFrame::event(QEvent* event) {
+    // The keypad's digits choose no texture. Taken here, before the shortcuts see them, they
+    // reach the field as plain keys, which it ignores; Qt would otherwise take each for the
+    // main keyboard's digit.
+    if (event->type() == QEvent::ShortcutOverride &&
+        IsKeypadDigit(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
     const bool isHandled = QMainWindow::event(event);
     // The children, the menu bar among them, have taken the new fonts by now.
     if (event->type() == QEvent::ApplicationFontChange)
