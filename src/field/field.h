@@ -29,6 +29,9 @@ struct Viewport {
     int scrollY = 0;
     int scrollMaxX = 0;
     int scrollMaxY = 0;
+    // The side of the last game's element bitmaps: the wheel's step once that game is
+    // discarded, until elements exist again.
+    int bitmapSide = 0;
 
     Point toField(Point client) const { return {client.x + scrollX, client.y + scrollY}; }
     Point toClient(Point field) const { return {field.x - scrollX, field.y - scrollY}; }

@@ -20,6 +20,11 @@ bool ScrollAxis(int& scroll, int limit, bool isForward, int amount) {
     return true;
 }
 
+// bitmapSide at its current value: the elements' own while they exist, else the last game's.
+int WheelStep(const Field& field) {
+    return field.hasElements() ? field.elements->geometry().W : field.viewport.bitmapSide;
+}
+
 }  // namespace
 
 bool ScrollWithArrowKey(Field& field, ArrowKey key) {
@@ -60,7 +65,7 @@ bool HandleWheel(Field& field, int keyState, int delta) {
         return false;
     if (delta == 0)
         return true;
-    const int step = field.hasElements() ? field.elements->geometry().W : 0;
+    const int step = WheelStep(field);
     const bool isHorizontal = keyState == kShiftKey || keyState == kRightButton;
     Viewport& v = field.viewport;
     int& scroll = isHorizontal ? v.scrollX : v.scrollY;

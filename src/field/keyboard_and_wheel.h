@@ -14,9 +14,10 @@ bool ScrollWithArrowKey(Field& field, ArrowKey key);
 
 /// One wheel event; delta < 0 is a turn towards the user. With wheelRotateElements on and the
 /// right button up, turns the block under the pointer (clockwise towards the user); where no
-/// block turned and scrollWheel is on, scrolls by one bitmapSide: horizontally when the key
-/// state is exactly Shift alone or the right button alone, else vertically. Returns whether the
-/// event was handled (not with the left button down, nor for a scroll while an element is held).
+/// block turned and scrollWheel is on, scrolls by one bitmapSide (the last game's while no
+/// elements exist), whatever the size of the delta: horizontally when the key state is exactly
+/// Shift alone or the right button alone, else vertically. Returns whether the event was handled
+/// (not with the left button down, nor for a scroll while an element is held).
 bool HandleWheel(Field& field, int keyState, int delta);
 
 }  // namespace tessary

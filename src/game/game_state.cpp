@@ -19,6 +19,8 @@ void AttachToField(GameState& state, Field& field) {
 void ResetGame(GameState& state, Field& field, bool discardPicture) {
     EndHolding(field);
     if (state.elementsCreated || state.elements) {
+        if (state.elements)
+            field.viewport.bitmapSide = state.elements->geometry().W;  // the wheel steps on
         state.elements.reset();
         state.painter.reset();
         state.elementsCreated = false;

@@ -75,8 +75,9 @@ struct GameState {
 void AttachToField(GameState& state, Field& field);
 
 /// Discards the elements (and with `discardPicture` the picture, its turned copies and its
-/// name) and stops the clock at "00:00:00". The field lets go of everything discarded; the
-/// window then hides its preview (when the picture went) and redraws the field.
+/// name) and stops the clock at "00:00:00". The field lets go of everything discarded but the
+/// side of the element bitmaps, the wheel's step; the window then hides its preview (when the
+/// picture went) and redraws the field.
 /// The plan, pictureCut and gameComplete stay. Not while the worker is busy.
 void ResetGame(GameState& state, Field& field, bool discardPicture);
 

@@ -1,3 +1,6 @@
+#include <QTest>
+#include <QTextBrowser>
+
 #include "field/window/command_ids.h"
 #include "window_fixture.h"
 
@@ -23,6 +26,19 @@ TEST_F(InfoWindowsTest, HelpCommandsOpenTheAboutAndControlsWindowsOverTheMainWin
         frame->runCommand(row.command);
         EXPECT_EQ(opened, QLatin1String(row.className));
     }
+}
+
+TEST_F(InfoWindowsTest, HelpOpensCentredOnTheMainWindowAndEscapeClosesIt) {
+    frame->setGeometry(120, 90, 600, 420);
+    frame->runCommand(kCmdHelp);
+    auto* help = frame->findChild<QTextBrowser*>();
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->isWindow());
+    const QPoint offCentre = help->frameGeometry().center() - frame->frameGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 2);
+    QTest::keyClick(help, Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
 }
 
 }  // namespace

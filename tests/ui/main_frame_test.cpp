@@ -1,9 +1,15 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
 
+#include <filesystem>
+
+#include "core/program_folder.h"
 #include "field/window/command_ids.h"
 #include "field/window/field_view.h"
+#include "field/window/game_assets.h"
 #include "field/window/main_menus.h"
 #include "field/window/preview_window.h"
 #include "game/message_texts.h"
@@ -109,6 +115,61 @@ TEST_F(MainFrameTest, TextureKeysChooseTheTextureOfTheTable) {
     EXPECT_FALSE(frame->field().background.texture.isEmpty());
 }
 
+TEST_F(MainFrameTest, OnlyTheMainKeyboardsDigitsChooseTextures) {
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    ASSERT_EQ(settings.backgroundBitmapId, 358);
+    QTest::keyClick(&frame->fieldView(), Qt::Key_1, Qt::KeypadModifier);
+    EXPECT_EQ(settings.backgroundBitmapId, 358);
+    QTest::keyClick(&frame->fieldView(), Qt::Key_1);
+    EXPECT_EQ(settings.backgroundBitmapId, 367);
+}
+
+// The background submenu of "&Вид", popped up away from the pointer.
+QMenu* PopUpBackgroundMenu(QMenuBar* bar) {
+    QMenu* background = bar->actions().at(2)->menu()->actions().at(2)->menu();
+    QCursor::setPos(0, 0);
+    background->popup(QPoint(200, 100));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(background));
+    return background;
+}
+
+// Whether the texture item of `command` shows its selected look (the tiling shifted).
+bool IsDrawnSelected(QMenu* menu, int command) {
+    const int index = command - kCmdFirstTexture;
+    QWidget* swatch = menu->childAt(menu->actionGeometry(menu->actions().at(index)).center());
+    EXPECT_NE(swatch, nullptr);
+    if (swatch == nullptr)
+        return false;
+    const QImage drawn = swatch->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QColor frame = swatch->palette().color(QPalette::Window);
+    const int bitmapId = TextureBitmapOfCommand(command);
+    const QImage selected = TextureSwatch(bitmapId, swatch->size(), frame, true)
+                                .toImage()
+                                .convertToFormat(QImage::Format_RGB32);
+    return drawn == selected;
+}
+
+TEST_F(MainFrameTest, ATextureItemChosenWithTheKeysIsDrawnSelected) {
+    QMenu* background = PopUpBackgroundMenu(frame->menuBar());
+    QTest::keyClick(background, Qt::Key_Down);
+    ASSERT_EQ(CommandOf(background->activeAction()), kCmdFirstTexture);
+    EXPECT_TRUE(IsDrawnSelected(background, kCmdFirstTexture));
+    QTest::keyClick(background, Qt::Key_Down);
+    EXPECT_FALSE(IsDrawnSelected(background, kCmdFirstTexture));
+    EXPECT_TRUE(IsDrawnSelected(background, kCmdFirstTexture + 1));
+    // The pointer selects the item under it; the keys then move on from there, and the item
+    // under the pointer no longer looks selected.
+    const QRect fifth = background->actionGeometry(background->actions().at(4));
+    QTest::mouseMove(background->childAt(fifth.center()), QPoint(10, 10));
+    EXPECT_TRUE(IsDrawnSelected(background, kCmdFirstTexture + 4));
+    EXPECT_FALSE(IsDrawnSelected(background, kCmdFirstTexture + 1));
+    QTest::keyClick(background, Qt::Key_Down);
+    EXPECT_FALSE(IsDrawnSelected(background, kCmdFirstTexture + 4));
+    EXPECT_TRUE(IsDrawnSelected(background, kCmdFirstTexture + 5));
+    background->close();
+}
+
 TEST_F(MainFrameTest, FullScreenRoundTripRestoresTheWindowedGeometry) {
     const QRect windowed(120, 90, 600, 420);
     frame->setGeometry(windowed);
@@ -137,6 +198,39 @@ TEST_F(MainFrameTest, TimerDisplaySitsAtTheBottomRightCorner) {
     EXPECT_GT(display.height(), 10);
     EXPECT_EQ(display.geometry().bottomRight(), view.rect().bottomRight());
     EXPECT_EQ(display.text(), QStringLiteral("00:00:00"));
+}
+
+TEST_F(MainFrameTest, ANewSystemFontReachesTheTimerDisplayAndTheMenuButton) {
+    const QFont original = QApplication::font();
+    QFont larger = original;
+    larger.setPointSizeF(original.pointSizeF() * 2);
+    QApplication::setFont(larger);
+    QApplication::processEvents();
+    const QLabel& display = frame->timerDisplay();
+    const QFont menuFont = QApplication::font("QMenu");
+    EXPECT_EQ(display.font(), menuFont);
+    EXPECT_EQ(display.width(),
+              QFontMetrics(menuFont).horizontalAdvance(QStringLiteral("000:000:000")) + 10);
+    EXPECT_EQ(display.geometry().bottomRight(), frame->fieldView().rect().bottomRight());
+    auto* menuButton = frame->fieldView().findChild<QPushButton*>();
+    ASSERT_NE(menuButton, nullptr);
+    EXPECT_EQ(menuButton->font(), menuFont);
+    QApplication::setFont(original);
+    QApplication::processEvents();
+}
+
+TEST(MainFrameConstructionTest, ThePlayAndCutGroupsStartFromTheirDefaults) {
+    ASSERT_FALSE(std::filesystem::exists(SettingsFilePath()));  // no file to read them from
+    GameSettings settings;
+    settings.captureRange = 9;
+    settings.scrollWheel = 1;
+    settings.elementSize = 128;
+    settings.mosaic = 1;
+    settings.backgroundColor = 0x123456;
+    CMainFrame frame(settings, ScreenInfo{1024, 768, 32});
+    EXPECT_EQ(static_cast<PlaySettings&>(settings), PlaySettings{});
+    EXPECT_EQ(static_cast<CutSettings&>(settings), CutSettings{});
+    EXPECT_EQ(settings.backgroundColor, 0x123456);  // the window group is not reset
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QWheelEvent>
 
 #include <chrono>
+#include <cstdlib>
 
 #include "core/element_set.h"
 #include "field/dragging.h"
@@ -225,7 +226,9 @@ void FieldView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void FieldView::edgeScrollTick() {
-    // The pointer has rested since the last step: keep scrolling towards its strip.
+    // The pointer has rested since the last step, or left the window without a move reaching
+    // the field: each step reads it afresh, so the chain ends once it lies outside every strip.
+    track(mapFromGlobal(QCursor::pos()));
     if (QGuiApplication::mouseButtons() != Qt::NoButton ||
         !EdgeScrollStep(field_, edgeKeyState_, pointer_))
         edgeScrollTimer_.stop();
@@ -258,18 +261,27 @@ void FieldView::mouseDoubleClickEvent(QMouseEvent* event) {
 void FieldView::wheelEvent(QWheelEvent* event) {
     track(event->position());
     const QPoint angle = event->angleDelta();
-    wheelRemainder_ += angle.y() != 0 ? angle.y() : angle.x();
-    const int keyState = KeyStateOf(event->buttons(), event->modifiers());
-    // A high-resolution wheel or a touchpad sends small deltas: one step per full notch.
-    while (wheelRemainder_ >= kWheelNotch || wheelRemainder_ <= -kWheelNotch) {
-        const int notch = wheelRemainder_ > 0 ? kWheelNotch : -kWheelNotch;
-        wheelRemainder_ -= notch;
-        HandleWheel(field_, keyState, notch);
+    const int delta = angle.y() != 0 ? angle.y() : angle.x();
+    // An event of a notch or more is one step, whatever its size. A high-resolution wheel or a
+    // touchpad sends smaller deltas, gathered until they make a notch.
+    int stepDelta = 0;
+    if (std::abs(delta) >= kWheelNotch) {
+        wheelRemainder_ = 0;
+        stepDelta = delta;
+    } else {
+        wheelRemainder_ += delta;
+        if (std::abs(wheelRemainder_) >= kWheelNotch) {
+            stepDelta = wheelRemainder_;
+            wheelRemainder_ -= wheelRemainder_ > 0 ? kWheelNotch : -kWheelNotch;
+        }
     }
+    if (stepDelta != 0)
+        HandleWheel(field_, KeyStateOf(event->buttons(), event->modifiers()), stepDelta);
     event->accept();
 }
 
 void FieldView::keyPressEvent(QKeyEvent* event) {
+    edgeScrollTimer_.stop();  // key input pauses edge scrolling until the pointer moves again
     switch (event->key()) {
         case Qt::Key_Left:
             ScrollWithArrowKey(field_, ArrowKey::Left);
@@ -284,7 +296,7 @@ void FieldView::keyPressEvent(QKeyEvent* event) {
             ScrollWithArrowKey(field_, ArrowKey::Down);
             return;
         case Qt::Key_Space:
-            if (onSpaceKey)
+            if (field_.heldElement < 0 && onSpaceKey)
                 onSpaceKey();
             return;
         case Qt::Key_H:

@@ -36,7 +36,7 @@ public:
 
     /// Called after a drag step made joins, with the reaction the game has taken in.
     std::function<void(JoinReaction)> onJoinReaction;
-    /// Space: the full-screen menu.
+    /// Space while no element is held: the full-screen menu.
     std::function<void()> onSpaceKey;
     /// Called when the field's busy mode begins or ends, for the other windows of the game.
     std::function<void(bool isBusy)> onBusyChanged;

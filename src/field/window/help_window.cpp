@@ -1,6 +1,7 @@
 #include "field/window/help_window.h"
 
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QUrl>
 
 #include "core/program_folder.h"
@@ -27,9 +28,22 @@ void HelpWindow::showTopic(int topic) {
     } else {
         setPlainText(QString::fromUtf8("Файл справки %1 не найден.").arg(path));
     }
+    if (!isVisible()) {
+        // Opens centred on the main window; once open it stays where the player put it.
+        const QRect owner = parentWidget()->frameGeometry();
+        move(owner.center() - QPoint(width() / 2, height() / 2));
+    }
     show();
     raise();
     activateWindow();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QTextBrowser::keyPressEvent(event);
 }
 
 }  // namespace tessary

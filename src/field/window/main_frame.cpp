@@ -55,6 +55,7 @@ CMainFrame::CMainFrame(GameSettings& settings, const ScreenInfo& screen)
     view_->onJoinReaction = [this](JoinReaction reaction) { joined(reaction); };
     view_->onSpaceKey = [this] { popUpFullScreenMenu(false); };
 
+    ResetToDefaults(settings_);
     LoadStartupSettings(SettingsFilePath(), settings_);
     SetHelpHandler([this](int topic, bool) { showHelp(topic); });
 
@@ -78,11 +79,9 @@ CMainFrame::CMainFrame(GameSettings& settings, const ScreenInfo& screen)
     timerDisplay_->setAlignment(Qt::AlignCenter);
     timerDisplay_->setFrameStyle(QFrame::Box | QFrame::Plain);
     timerDisplay_->setAutoFillBackground(true);
-    timerDisplay_->setFont(QApplication::font("QMenu"));
     timerDisplay_->setVisible(settings_.showTimer != 0);
 
     menuButton_ = new QPushButton(QString::fromUtf8("Меню"), view_);
-    menuButton_->setFont(QApplication::font("QMenu"));
     menuButton_->setFocusPolicy(Qt::NoFocus);
     menuButton_->hide();
     connect(menuButton_, &QPushButton::clicked, this, [this] { runCommand(kCmdMenuButton); });
@@ -96,10 +95,7 @@ CMainFrame::CMainFrame(GameSettings& settings, const ScreenInfo& screen)
     backgroundMenu_ = BuildBackgroundMenu(this, run);
     watchMenus(backgroundMenu_);
     buildAccelerators();
-    // As high as the menu bar, which has its height once it holds the menus.
-    timerDisplay_->setFixedSize(
-        timerDisplay_->fontMetrics().horizontalAdvance(QStringLiteral("000:000:000")) + 10,
-        menuBar()->sizeHint().height());
+    applyMenuFont();  // once the menu bar holds the menus: the timer display is as high
 
     gameTimer_ = new QTimer(this);
     gameTimer_->setInterval(kGameTimerMilliseconds);
@@ -172,7 +168,8 @@ void CMainFrame::buildAccelerators() {
     };
     for (const Accelerator& a : table)
         add(a.command, a.keys);
-    // The digits of the main keyboard choose the textures: 1..9, then 0 for the tenth.
+    // The digits of the main keyboard choose the textures: 1..9, then 0 for the tenth (the
+    // keypad's are kept from them in event()).
     for (int i = 0; i < 10; ++i)
         add(kCmdFirstTexture + i, QKeySequence(i < 9 ? Qt::Key_1 + i : Qt::Key_0));
 }

@@ -76,6 +76,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;  // the keypad digits, a change of the system fonts
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -83,6 +84,13 @@ private:
     void updateMenu(QMenu* menu);
     void watchMenus(QMenu* menu);
     void layoutChildren();
+    void placeTimerDisplay();  // at the client area's bottom-right corner
+    // The menu font made afresh from the system's, given to the timer display (sized for it) and
+    // the menu button.
+    void applyMenuFont();
+    // A change of the system's fonts: the menu font again, then the layout but for the menu
+    // button's place.
+    void systemSettingsChanged();
 
     // The game's lifecycle.
     bool loadPictureCommand();

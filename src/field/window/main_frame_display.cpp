@@ -1,7 +1,9 @@
 #include "field/window/main_frame.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,6 +15,7 @@
 #include "dialogs/my_color_dialog.h"
 #include "dialogs/screen_scale.h"
 #include "field/field_drawing.h"
+#include "field/viewport.h"
 #include "field/window/command_ids.h"
 #include "field/window/field_view.h"
 #include "field/window/game_assets.h"
@@ -23,6 +26,11 @@
 // child controls, settings and help.
 namespace tessary {
 namespace {
+
+bool IsKeypadDigit(const QKeyEvent& key) {
+    return (key.modifiers() & Qt::KeypadModifier) && key.key() >= Qt::Key_0 &&
+           key.key() <= Qt::Key_9;
+}
 
 // The top-left corner of a box of `size` centred on `centre`.
 QPoint CentredAt(QPoint centre, QSize size) {
@@ -39,11 +47,48 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+bool CMainFrame::event(QEvent* event) {
+    // The keypad's digits choose no texture. Taken here, before the shortcuts see them, they
+    // reach the field as plain keys, which it ignores; Qt would otherwise take each for the
+    // main keyboard's digit.
+    if (event->type() == QEvent::ShortcutOverride &&
+        IsKeypadDigit(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    const bool isHandled = QMainWindow::event(event);
+    // The children, the menu bar among them, have taken the new fonts by now.
+    if (event->type() == QEvent::ApplicationFontChange)
+        systemSettingsChanged();
+    return isHandled;
+}
+
 void CMainFrame::layoutChildren() {
-    const QSize client = view_->size();
-    timerDisplay_->move(client.width() - timerDisplay_->width(),
-                        client.height() - timerDisplay_->height());
-    menuButton_->setGeometry(client.width() - ScaleX(75), 0, ScaleX(75), ScaleY(23));
+    placeTimerDisplay();
+    menuButton_->setGeometry(view_->width() - ScaleX(75), 0, ScaleX(75), ScaleY(23));
+}
+
+void CMainFrame::placeTimerDisplay() {
+    timerDisplay_->move(view_->width() - timerDisplay_->width(),
+                        view_->height() - timerDisplay_->height());
+}
+
+void CMainFrame::applyMenuFont() {
+    const QFont menuFont = QApplication::font("QMenu");
+    timerDisplay_->setFont(menuFont);
+    menuButton_->setFont(menuFont);
+    // "000:000:000" in one line and 10 pixels more, as high as the menu bar.
+    timerDisplay_->setFixedSize(
+        timerDisplay_->fontMetrics().horizontalAdvance(QStringLiteral("000:000:000")) + 10,
+        menuBar()->sizeHint().height());
+}
+
+void CMainFrame::systemSettingsChanged() {
+    applyMenuFont();
+    placeTimerDisplay();
+    ChangeClientSize(field_, view_->width(), view_->height());
+    if (game_.elementsCreated)
+        view_->repaint();
 }
 
 void CMainFrame::toggleFullScreen() {

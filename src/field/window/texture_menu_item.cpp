@@ -18,11 +18,15 @@ public:
         setFixedSize(kSwatchSize);
         setMouseTracking(true);
         setAttribute(Qt::WA_Hover);
+        // The menu's selection moves with the keys as with the mouse: every swatch redraws, the
+        // one that lost it and the one that took it.
+        if (auto* menu = qobject_cast<QMenu*>(parent))
+            connect(menu, &QMenu::hovered, this, [this] { update(); });
     }
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        const bool isRaised = underMouse() && isEnabled();
+        const bool isRaised = isSelected() && isEnabled();
         const QColor frame = palette().color(QPalette::Window);
         QPainter(this).drawPixmap(0, 0, TextureSwatch(bitmapId_, size(), frame, isRaised));
     }
@@ -39,6 +43,13 @@ protected:
     }
 
 private:
+    // The menu's one selected item, chosen with the keys or the pointer (the menu makes the
+    // item under the pointer its active action).
+    bool isSelected() const {
+        const auto* menu = qobject_cast<const QMenu*>(parentWidget());
+        return menu != nullptr && menu->activeAction() == action_;
+    }
+
     QAction* action_;
     int bitmapId_;
 };

@@ -5,8 +5,8 @@
 namespace tessary {
 
 /// A texture item of the background menus: a 128 x 32 swatch of the texture framed in the menu
-/// colour, raised by one pixel while the pointer is over it. A click triggers the action and
-/// closes the menus.
+/// colour, raised by one pixel while it is the menu's selected item (under the pointer or chosen
+/// with the keys). A click triggers the action and closes the menus.
 class TextureMenuItem : public QWidgetAction {
 public:
     TextureMenuItem(int command, int bitmapId, QObject* parent);
