@@ -183,7 +183,7 @@ CreationResult CreateElements(GameState& state, Field& field, GameSettings& sett
 CreationResult BuildLoadedGame(GameState& state, Field& field, GameSettings& settings,
                                const StoredGame& stored) {
     CuttingPlan plan = state.plan;
-    if (!DerivePlan(plan, settings) || !IsPlayableStoredGame(stored, plan.elementCount)) {
+    if (!DerivePlan(plan, settings)) {
         ResetGame(state, field, true);
         return CreationResult::Refused;
     }

@@ -28,8 +28,8 @@ CreationResult CreateElements(GameState& state, Field& field, GameSettings& sett
 /// pictureCut is set. Elements get their stored shape, place, links and blocks, blank images,
 /// and field regions; the field is sized (at least to the stored size); the clock holds the
 /// stored seconds. The images are rendered by FinishLoadedGame, directly or after the
-/// rotation worker. A stored game that could not be played safely (values out of range, links
-/// not answered, blocks that disagree) is Refused.
+/// rotation worker. `stored` must be playable with the plan's grid (IsPlayableStoredGame), as
+/// ReadSavedGame checks once for every game file; a plan that cannot be derived is Refused.
 /// Refusal and out of memory release the game and the picture alike.
 CreationResult BuildLoadedGame(GameState& state, Field& field, GameSettings& settings,
                                const StoredGame& stored);
