@@ -1,12 +1,15 @@
 #include "core/file_replace.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
+#include <random>
 #include <streambuf>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace tessary {
@@ -27,6 +30,52 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
         size -= static_cast<std::size_t>(written);
     }
     return true;
+}
+
+// The file `path` names, through any symbolic links, even to a target that does not exist yet;
+// a relative link is taken from the link's own folder. A loop of links gives up on it.
+std::filesystem::path LinkTarget(std::filesystem::path path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(path, error)) {
+            return path;
+        }
+        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error) {
+            return path;
+        }
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
+}
+
+// Creates a file beside `path` under a name no file has yet: path + "." + six random letters,
+// made exclusively as mkstemp makes it, so that no file of the player's is ever opened; it
+// takes the permissions of the file at `path` when there is one. -1 when no name is free or the
+// folder refuses. (The picture library has its own for the captures: it may not use core.)
+int CreateUniqueFileBeside(const std::filesystem::path& path, std::filesystem::path& created) {
+    constexpr std::string_view kLetters =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string suffix = ".";
+        for (int i = 0; i < 6; ++i) {
+            suffix += kLetters[pick(random)];
+        }
+        created = path;
+        created += suffix;
+        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST) {
+            continue;
+        }
+        struct stat old {};
+        if (fd >= 0 && ::stat(path.c_str(), &old) == 0) {
+            ::fchmod(fd, old.st_mode & 07777);
+        }
+        return fd;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -79,15 +128,9 @@ private:
     std::vector<char> space_;
 };
 
-FileReplacement::FileReplacement(std::filesystem::path path)
-    : path_(std::move(path)), stream_(nullptr) {
-    // The process id keeps two running copies of the program off each other's temporary file,
-    // the count two replacements of one path within the program.
-    static std::atomic<unsigned> replacements = 0;
-    temporary_ = path_;
-    temporary_ += "." + std::to_string(::getpid()) + "-" + std::to_string(++replacements) + ".tmp";
-    const int fd =
-        ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
+FileReplacement::FileReplacement(const std::filesystem::path& path)
+    : path_(LinkTarget(path)), stream_(nullptr) {
+    const int fd = CreateUniqueFileBeside(path_, temporary_);
     buffer_ = std::make_unique<Buffer>(fd);
     stream_.rdbuf(buffer_.get());
     isCreated_ = fd >= 0;

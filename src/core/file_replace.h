@@ -10,10 +10,14 @@ namespace tessary {
 /// A file written under a temporary name in its target's folder and renamed over the target
 /// only when complete, so that the target is at every moment either the old file or the new
 /// one. The temporary file is removed unless it was committed.
+///
+/// The player's files are respected: a symbolic link stays a link and the file it names is
+/// replaced, in that file's own folder; the new file keeps the old one's permissions; the
+/// temporary name is one that no file had, so no other file is ever overwritten or removed.
 class FileReplacement {
 public:
-    /// Creates the temporary file beside `path`; check isOpen().
-    explicit FileReplacement(std::filesystem::path path);
+    /// Creates the temporary file beside `path` (beside the file it links to); check isOpen().
+    explicit FileReplacement(const std::filesystem::path& path);
     ~FileReplacement();
     FileReplacement(const FileReplacement&) = delete;
     FileReplacement& operator=(const FileReplacement&) = delete;

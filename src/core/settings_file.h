@@ -30,7 +30,8 @@ bool ReadSettingsFile(const std::filesystem::path& path, GameSettings& settings)
 
 /// Replaces the file at path with FormatSettings(settings). The text goes to a temporary file in
 /// the same folder, which is renamed over the old file only once it is complete; on any failure
-/// the old file stays as it was and the result is false.
+/// the old file stays as it was and the result is false. A linked file stays a link (the file
+/// it names is replaced) and keeps its permissions (FileReplacement).
 bool WriteSettingsFile(const std::filesystem::path& path, const GameSettings& settings);
 
 /// WriteSettingsFile with the default value of every field; the running values are not involved.

@@ -185,7 +185,7 @@ GameOutcome CreateElements(GameState& state, Field& field, GameSettings& setting
 GameOutcome BuildLoadedGame(GameState& state, Field& field, GameSettings& settings,
                             const StoredGame& stored) {
     CuttingPlan plan = state.plan;
-    if (!DerivePlan(plan, settings) || !IsPlayableStoredGame(stored, plan.elementCount)) {
+    if (!DerivePlan(plan, settings)) {
         ResetGame(state, field, true);
         return GameOutcome::Damaged;
     }

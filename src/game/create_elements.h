@@ -22,9 +22,10 @@ GameOutcome CreateElements(GameState& state, Field& field, GameSettings& setting
 /// pictureCut is set. Elements get their stored shape, place, links and blocks, blank images,
 /// and field regions; the field is sized (at least to the stored size); the clock holds the
 /// stored seconds. The images are rendered by FinishLoadedGame, directly or after the
-/// rotation worker. Loaded when built; a stored game that could not be played safely (values
-/// out of range, links not answered, blocks that disagree) is Damaged. Damaged and
-/// LoadOutOfMemory release the game and the picture alike.
+/// rotation worker. `stored` must be playable with the plan's grid (IsPlayableStoredGame), as
+/// ReadSavedGame checks once for every game file. Loaded when built; a plan that cannot be
+/// derived, or blocks that disagree, are Damaged. Damaged and LoadOutOfMemory release the game
+/// and the picture alike.
 GameOutcome BuildLoadedGame(GameState& state, Field& field, GameSettings& settings,
                             const StoredGame& stored);
 

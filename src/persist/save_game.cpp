@@ -60,7 +60,7 @@ SaveResult WriteSavedGameFiles(std::string_view folder, std::string_view name,
 SaveResult SaveGame(const GameState& state, const Field& field, const GameSettings& settings,
                     std::string_view folder, std::string_view name) {
     if (!state.isInProgress() || !state.elements) {
-        return SaveResult::GameFileFailed;
+        return SaveResult::NoGameInProgress;
     }
     const SavedGameSource source = {state.plan,
                                     settings,

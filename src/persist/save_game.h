@@ -14,9 +14,10 @@ struct GameState;
 /// How writing a saved game ended.
 enum class SaveResult {
     Saved,
-    InvalidName,     // SavedGameNameProblem refused the name; nothing was written
-    PictureFailed,   // the picture file could not be written
-    GameFileFailed,  // the game file could not be written
+    NoGameInProgress,  // there was nothing to save; nothing was written
+    InvalidName,       // SavedGameNameProblem refused the name; nothing was written
+    PictureFailed,     // the picture file could not be written
+    GameFileFailed,    // the game file could not be written
 };
 
 /// Writes a saved game's pair of files into `folder` (created when missing): the picture file
@@ -30,7 +31,8 @@ SaveResult WriteSavedGameFiles(std::string_view folder, std::string_view name,
 
 /// Saves the game in progress under `name`: the unturned picture and the game file with the
 /// clock's elapsed time as it stands (the caller has folded the running clock into it). The
-/// game itself is not changed, its name included.
+/// game itself is not changed, its name included. A game not in progress (none, or complete)
+/// writes nothing.
 SaveResult SaveGame(const GameState& state, const Field& field, const GameSettings& settings,
                     std::string_view folder, std::string_view name);
 

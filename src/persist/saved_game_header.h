@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "core/geometry.h"
+#include "persist/saved_game_format.h"
 
 namespace tessary {
 
@@ -11,6 +12,8 @@ struct CuttingPlan;
 struct GameSettings;
 
 /// The 26 values at the head of a game file, in file order. Colours are colour references.
+/// One table in saved_game_header.cpp says, value by value, where each comes from when a game is
+/// saved and where it goes when the game is loaded.
 struct SavedGameHeader {
     std::int32_t rows = 0;
     std::int32_t columns = 0;
@@ -39,9 +42,9 @@ struct SavedGameHeader {
     std::int64_t elapsedSeconds = 0;  // low 32 bits, then high 32 bits
 
     /// The values in file order.
-    std::array<std::int32_t, 26> values() const;
+    std::array<std::int32_t, kHeaderValueCount> values() const;
     /// The header of values in file order.
-    static SavedGameHeader FromValues(const std::array<std::int32_t, 26>& values);
+    static SavedGameHeader FromValues(const std::array<std::int32_t, kHeaderValueCount>& values);
 
     friend bool operator==(const SavedGameHeader&, const SavedGameHeader&) = default;
 };

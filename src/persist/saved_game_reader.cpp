@@ -99,14 +99,6 @@ private:
     bool isGood_ = true;
 };
 
-bool IsEdgeValue(int value) {
-    return value >= -1 && value <= 1;
-}
-
-bool IsEdgeTable(const EdgeTable& table) {
-    return std::all_of(table.begin(), table.end(), IsEdgeValue);
-}
-
 // A grid the cut dialog can produce, with a geometry the rebuild can derive, and a field size
 // the field can take.
 bool IsPlausibleHeader(const SavedGameHeader& h) {
@@ -185,7 +177,6 @@ SavedGameStatus ReadContents(ValueReader& reader, SavedGameContents& game) {
         if (!reader.readValue(e.rotation) || !reader.readValue(alone) ||
             !reader.readValue(enclosed) || !reader.readTable(e.links) ||
             !reader.readTable(e.knobs) || !reader.readTable(e.knobShifts) ||
-            !IsEdgeTable(e.knobs) || !IsEdgeTable(e.knobShifts) ||
             !reader.readMembers(count, e.members) || !reader.readValue(reserved)) {
             return SavedGameStatus::Damaged;
         }
@@ -193,6 +184,7 @@ SavedGameStatus ReadContents(ValueReader& reader, SavedGameContents& game) {
     }
     stored.fieldSize = {h.fieldWidth, h.fieldHeight};
     stored.elapsedSeconds = h.elapsedSeconds;
+    // The one check of the elements: the rebuild takes them as read.
     return IsPlayableStoredGame(stored, count) ? SavedGameStatus::Read : SavedGameStatus::Damaged;
 }
 

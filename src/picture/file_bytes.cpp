@@ -1,10 +1,19 @@
 #include "picture/file_bytes.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <ext/stdio_filebuf.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <exception>
-#include <fstream>
 #include <memory>
+#include <ostream>
+#include <random>
+#include <string_view>
 #include <system_error>
 
 #include "picture/picture_header.h"
@@ -19,6 +28,36 @@ constexpr std::size_t kMaxFileBytes = kMaxPictureBytes + (std::size_t{1} << 20);
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
+
+// Creates a file beside `path` under a name no file has yet: path + "." + six random letters,
+// made exclusively as mkstemp makes it, so that no file of the player's is ever opened; it
+// takes the permissions of the file at `path` when there is one. -1 when no name is free or the
+// folder refuses. (The settings and saved games have their own replacement in core, which
+// this library may not use.)
+int CreateUniqueFileBeside(const std::filesystem::path& path, std::filesystem::path& created) {
+    constexpr std::string_view kLetters =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string suffix = ".";
+        for (int i = 0; i < 6; ++i) {
+            suffix += kLetters[pick(random)];
+        }
+        created = path;
+        created += suffix;
+        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST) {
+            continue;
+        }
+        struct stat old {};
+        if (fd >= 0 && ::stat(path.c_str(), &old) == 0) {
+            ::fchmod(fd, old.st_mode & 07777);
+        }
+        return fd;
+    }
+    return -1;
+}
 
 }  // namespace
 
@@ -57,14 +96,16 @@ bool WriteFileReplacing(const std::filesystem::path& path,
     if (path.empty() || !path.has_filename()) {
         return false;
     }
-    std::filesystem::path temporary = path;
-    temporary += ".part";
+    std::filesystem::path temporary;
+    const int fd = CreateUniqueFileBeside(path, temporary);
+    if (fd < 0) {
+        return false;
+    }
     bool isWritten = false;
     {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return false;
-        }
+        // The buffer owns the descriptor and closes it.
+        __gnu_cxx::stdio_filebuf<char> file(fd, std::ios::out | std::ios::binary);
+        std::ostream out(&file);
         try {
             isWritten = write(out);
         } catch (const std::exception&) {
@@ -72,8 +113,7 @@ bool WriteFileReplacing(const std::filesystem::path& path,
         }
         out.flush();
         isWritten = isWritten && out.good();
-        out.close();
-        isWritten = isWritten && !out.fail();
+        isWritten = file.close() != nullptr && isWritten;
     }
     std::error_code error;
     if (isWritten) {

@@ -14,8 +14,9 @@ namespace tessary {
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::filesystem::path& path);
 
 /// Writes a file through `write` without harming an existing file of that name on failure:
-/// the bytes go to a temporary file in the same folder, which replaces `path` only when
-/// `write` returned true and every byte reached the disk; otherwise it is removed.
+/// the bytes go to a temporary file in the same folder, under a name no file had before, which
+/// replaces `path` (keeping its permissions) only when `write` returned true and every byte was
+/// written; otherwise it is removed.
 bool WriteFileReplacing(const std::filesystem::path& path,
                         const std::function<bool(std::ostream&)>& write);
 

@@ -345,6 +345,29 @@ TEST_F(SettingsFileTest, WriteReplacesAnExistingFile) {
     EXPECT_EQ(folderEntries(), std::vector<fs::path>{path_});
 }
 
+// Dotfile managers keep the file elsewhere and link it here.
+TEST_F(SettingsFileTest, LinkedFileStaysALinkAndItsTargetGetsTheText) {
+    fs::create_directory(folder_ / "dotfiles");
+    const fs::path target = folder_ / "dotfiles" / "tessary.cfg";
+    std::ofstream(target, std::ios::binary) << DefaultFile;
+    fs::create_symlink(fs::path("dotfiles") / "tessary.cfg", path_);
+
+    ASSERT_TRUE(WriteSettingsFile(path_, EditedSettings()));
+    EXPECT_TRUE(fs::is_symlink(path_));
+    EXPECT_EQ(fs::read_symlink(path_), fs::path("dotfiles") / "tessary.cfg");
+    EXPECT_EQ(readRaw(), FormatSettings(EditedSettings()));
+    EXPECT_EQ((std::vector<fs::path>{fs::directory_iterator(folder_ / "dotfiles"), {}}),
+              std::vector<fs::path>{target});  // the temporary was made beside the target
+}
+
+TEST_F(SettingsFileTest, ReplacedFileKeepsItsPermissions) {
+    writeRaw(DefaultFile);
+    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(path_, mode);
+    ASSERT_TRUE(WriteSettingsFile(path_, EditedSettings()));
+    EXPECT_EQ(fs::status(path_).permissions(), mode);
+}
+
 struct AppendRow {
     const char* name;
     std::string folder;

@@ -123,6 +123,16 @@ TEST_F(LoadGameTest, StoredFieldSizeIsALowerBound) {
     EXPECT_EQ(h->field.viewport.fieldHeight, 768);
 }
 
+TEST_F(LoadGameTest, GameWithUpperCaseExtensionsLoadsAndSavesInPlace) {
+    saveGame({.rotateElements = false});
+    std::filesystem::rename(folder.path("g.tsy"), folder.path("g.TSY"));
+    std::filesystem::rename(folder.path("g.bmp"), folder.path("g.BMP"));
+    ASSERT_EQ(load().outcome, GameOutcome::Loaded);
+    EXPECT_EQ(GameFileBytes(*h), saved);
+    ASSERT_EQ(SaveGame(h->state, h->field, h->settings, root, "g"), SaveResult::Saved);
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"g.BMP", "g.TSY"}));
+}
+
 TEST_F(LoadGameTest, MissingPictureDiscardsTheGameAndNamesThePicture) {
     saveGame({.rotateElements = false});
     std::filesystem::remove(SavedPicturePath(root, "g"));

@@ -49,6 +49,12 @@ TEST_F(SaveGameTest, RefusedNameWritesNothing) {
     EXPECT_TRUE(folder.names().empty());
 }
 
+TEST_F(SaveGameTest, CompletedGameIsNotInProgressAndWritesNothing) {
+    h.state.gameComplete = true;
+    EXPECT_EQ(SaveGame(h.state, h.field, h.settings, root, "g"), SaveResult::NoGameInProgress);
+    EXPECT_TRUE(folder.names().empty());
+}
+
 struct FailureRow {
     const char* name;
     bool hasPicture;

@@ -93,6 +93,73 @@ TEST(SavedGameFormatTest, SquareBaseIsStoredAsNotKnobbedAndComesBack) {
     EXPECT_EQ(settings.squareBase, 1);
 }
 
+// No two of the 26 values are alike, so a value written to another's place shows; reading them
+// back gives each to its own setting. Only the header is read: the records stay the two of
+// FixedGame while the header names a 7 x 9 grid.
+TEST(SavedGameFormatTest, EveryHeaderValueHasItsOwnPlaceAndComesBack) {
+    FixedGame game;
+    CuttingPlan plan = game.plan;
+    plan.rows = 7;
+    plan.columns = 9;
+    plan.elementSize = 48;
+    GameSettings saved;
+    saved.backgroundColor = 0x102030;
+    saved.contourColor3D = 0x405060;
+    saved.elementSize = 64;  // the plan's size is the one stored
+    saved.captureRange = 11;
+    saved.contourThickness = 4;
+    saved.mouseScrollArea = 33;
+    saved.mouseScrollSpeed = 8;
+    saved.keyboardScrollSpeed = 170;
+    saved.enable3DElements = 21;
+    saved.enableMouseScroll = 22;
+    saved.showTimer = 23;
+    saved.squareBase = 0;
+    saved.enableOffset = 25;
+    saved.rotateElements = 26;
+    saved.mosaic = 27;
+    saved.exactAssembling = 28;
+    saved.textureBackground = 29;
+    saved.fullScreen = 30;
+    saved.backgroundBitmapId = 361;
+    saved.wheelRotateElements = 35;  // not stored
+    saved.scrollWheel = 36;
+    const std::int64_t elapsed = (std::int64_t{1034} << 32) + 1033;
+    std::ostringstream out;
+    ASSERT_TRUE(WriteSavedGame(out, {plan, saved, *game.elements, {1031, 1032}, elapsed}));
+    const std::string text = out.str();
+    const std::vector<std::uint8_t> bytes(text.begin(), text.end());
+
+    const std::array<std::int32_t, kHeaderValueCount> expected = {
+        7, 9,  0x102030, 0x405060, 48, 11,   4,    33, 8,  170, 21, 22,   23,
+        1, 25, 26,       27,       28, 1031, 1032, 29, 30, 361, 0,  1033, 1034};
+    std::array<std::int32_t, kHeaderValueCount> values{};
+    for (int i = 0; i < kHeaderValueCount; ++i) {
+        values[i] =
+            static_cast<std::int32_t>(ReadLe32(bytes, 12 + 4 * static_cast<std::size_t>(i)));
+        EXPECT_EQ(values[i], expected[i]) << "header value " << i;
+    }
+
+    CuttingPlan loadedPlan;
+    GameSettings loaded;
+    loaded.fullScreen = 0;
+    loaded.wheelRotateElements = 0;
+    loaded.scrollWheel = 1;
+    RestoreSavedGameSettings(SavedGameHeader::FromValues(values), loadedPlan, loaded);
+    EXPECT_EQ(loadedPlan.rows, 7);
+    EXPECT_EQ(loadedPlan.columns, 9);
+    EXPECT_EQ(loadedPlan.elementSize, 48);
+    EXPECT_EQ(loadedPlan.pictureWidth, 9 * 48);
+    EXPECT_EQ(loadedPlan.pictureHeight, 7 * 48);
+    GameSettings restored = saved;  // with the repairs of a hand-edited file: flags become 1
+    restored.elementSize = 48;
+    restored.fullScreen = 0;  // the window mode and the wheel stay the player's
+    restored.wheelRotateElements = 0;
+    restored.scrollWheel = 1;
+    RepairSettings(restored);
+    EXPECT_EQ(loaded, restored);
+}
+
 TEST(SavedGameFormatTest, ReadingGivesBackEveryStoredElementField) {
     GameHarness h;
     ASSERT_EQ(h.create(), GameOutcome::Created);

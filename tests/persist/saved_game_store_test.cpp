@@ -63,9 +63,57 @@ TEST(SavedGameStoreTest, ListsGameFilesByName) {
     }
     std::filesystem::create_directory(folder.path("dir.tsy"));
     const std::string root = folder.path("").string();
-    EXPECT_EQ(ListSavedGames(root), (std::vector<std::string>{"a", "b", "no picture"}));
+    EXPECT_EQ(ListSavedGames(root), (std::vector<std::string>{"a", "b", "c", "no picture"}));
     EXPECT_TRUE(ListSavedGames(folder.path("missing").string()).empty());
 }
+
+struct SpellingRow {
+    const char* name;
+    std::vector<const char*> files;
+    const char* listed;             // the one name listed
+    const char* gameFile;           // the file SavedGamePath names
+    const char* picture;            // the file SavedPicturePath names
+    std::vector<std::string> left;  // after DeleteSavedGame of the listed name
+};
+
+void PrintTo(const SpellingRow& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class ExtensionCaseTest : public ::testing::TestWithParam<SpellingRow> {};
+
+// A game that is listed is read from, replaced in and deleted from the files it has.
+TEST_P(ExtensionCaseTest, ListedGameNamesItsOwnFilesAndIsDeletedWhole) {
+    const SpellingRow& row = GetParam();
+    TempFolder folder;
+    for (const char* file : row.files) {
+        folder.write(file, {1});
+    }
+    const std::string root = folder.path("").string();
+    ASSERT_EQ(ListSavedGames(root), std::vector<std::string>{row.listed});
+    EXPECT_EQ(SavedGamePath(root, row.listed), folder.path(row.gameFile).string());
+    EXPECT_EQ(SavedPicturePath(root, row.listed), folder.path(row.picture).string());
+    EXPECT_TRUE(DeleteSavedGame(root, row.listed).empty());
+    EXPECT_EQ(folder.names(), row.left);
+    EXPECT_TRUE(ListSavedGames(root).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ExtensionCaseTest,
+    ::testing::Values(
+        SpellingRow{"lower_case", {"g.tsy", "g.bmp"}, "g", "g.tsy", "g.bmp", {}},
+        SpellingRow{"upper_case", {"G.TSY", "G.BMP"}, "G", "G.TSY", "G.BMP", {}},
+        SpellingRow{"mixed_case_with_jpeg", {"g.Tsy", "g.bMp", "g.JPG"}, "g", "g.Tsy", "g.bMp", {}},
+        SpellingRow{
+            "both_spellings_are_one_game", {"g.tsy", "g.TSY", "g.BMP"}, "g", "g.tsy", "g.BMP", {}},
+        SpellingRow{"picture_missing", {"G.TSY"}, "G", "G.TSY", "G.bmp", {}},
+        SpellingRow{"the_name_keeps_its_case",
+                    {"G.TSY", "g.bmp", "g.txt"},
+                    "G",
+                    "G.TSY",
+                    "G.bmp",
+                    {"g.bmp", "g.txt"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SavedGameStoreTest, DeleteRemovesEveryFileOfTheNameOnly) {
     TempFolder folder;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "picture/bmp_reader.h"
@@ -197,6 +198,28 @@ TEST(BmpFileWriterTest, ReplacesAFileOnlyOnSuccessAndLeavesNoTemporaryFile) {
     Field32 field(2, 2);
     EXPECT_TRUE(WriteFieldBmp(folder.path("capture.bmp"), field.view(), {0, 0, 2, 2}));
     EXPECT_FALSE(WriteFieldBmp(folder.path("missing/capture.bmp"), field.view(), {0, 0, 2, 2}));
+}
+
+// The temporary file of a capture never takes the name of a file that is there already, and
+// the replaced capture keeps its permissions.
+TEST(BmpFileWriterTest, CaptureLeavesThePlayersOtherFilesAndPermissionsAlone) {
+    testing::TempFolder folder;
+    const auto path = folder.write("capture.bmp", {'o', 'l', 'd'});
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_write |
+                                           std::filesystem::perms::group_read);
+    const Bytes mine = {'m', 'i', 'n', 'e'};
+    folder.write("capture.bmp.part", mine);
+    Field32 field(2, 2);
+
+    EXPECT_FALSE(WriteFieldBmp(path, field.view(), {0, 0, 3, 3}));  // beyond the field
+    EXPECT_TRUE(WriteFieldBmp(path, field.view(), {0, 0, 2, 2}));
+    EXPECT_EQ(testing::ReadAll(folder.path("capture.bmp.part")), mine);
+    EXPECT_EQ(testing::ReadAll(path).size(), 54u + 2 * 8);
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"capture.bmp", "capture.bmp.part"}));
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms::owner_read |
+                                                               std::filesystem::perms::owner_write |
+                                                               std::filesystem::perms::group_read);
 }
 
 }  // namespace

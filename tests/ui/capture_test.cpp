@@ -5,6 +5,9 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <functional>
 
 #include "dialogs/save_file_dlg.h"
@@ -122,13 +125,21 @@ TEST_F(CaptureTest, FailedWriteIsReportedAndKeepsTheOldFile) {
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("old picture");
     old.close();
-    // The temporary file the writer needs can't be made: a folder holds its name.
-    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("field.jpg.part")));
 
     saveAs(QStringLiteral("field"), [](CSaveFileDlg& dialog) {
         dialog.setOption(QFileDialog::DontConfirmOverwrite);  // Qt's own question
     });
+    // Files of this process may not grow beyond 100 bytes, so the picture breaks off half-way
+    // (unlike a read-only folder, this holds for root as well).
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit capped = saved;
+    capped.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &capped), 0);
     frame->runCommand(kCmdCaptureField);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, previousHandler);
     ASSERT_EQ(questions.size(), 1);
     EXPECT_EQ(questions[0], QString::fromUtf8("Ошибка при открытии файла %1.")
                                 .arg(folder.filePath(QStringLiteral("field.jpg"))));

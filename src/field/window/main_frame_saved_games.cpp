@@ -52,6 +52,8 @@ void CMainFrame::saveGameCommand() {
     const SaveResult result =
         SaveGame(game_, field_, settings_, savedGamesFolder_, dialog.chosenName().toStdString());
     QApplication::restoreOverrideCursor();
+    if (result == SaveResult::NoGameInProgress)
+        return;
     if (result != SaveResult::Saved) {
         // An earlier save of this name is left as it was.
         ShowMessage(this, QString::fromUtf8(kSaveFailedMessage), MessageIcon::Error);
