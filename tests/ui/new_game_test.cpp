@@ -204,9 +204,14 @@ TEST_F(NewGameTest, RunningOutOfMemoryWhileCreatingTellsAndAsksWhetherToQuit) {
         if (row.toExit == MessageAnswer::Yes)
             continue;
         EXPECT_TRUE(frame->game().pictureLoaded && frame->game().pictureCut);
+        // The worker may still be letting go after its report: create once it has.
+        const auto waitForWorker = [&] {
+            while (frame->game().workerBusy)
+                QApplication::processEvents(QEventLoop::AllEvents, 10);
+        };
+        waitForWorker();
         frame->runCommand(kCmdCreateElements);  // the program goes on: the game can be created
-        while (frame->game().workerBusy)
-            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        waitForWorker();
         EXPECT_TRUE(frame->game().isInProgress());
         answer = MessageAnswer::Yes;
     }
