@@ -30,7 +30,6 @@ void EndCapture(Field& field, CaptureSelection& selection) {
         field.platform.captureMouse(false);
     }
     selection.captureState = CaptureState::Normal;
-    field.isCaptureArmed = false;
     field.cursor.setCapturing(false);
 }
 
@@ -40,7 +39,6 @@ void ArmCaptureRectangle(Field& field, CaptureSelection& selection) {
     if (selection.captureState == CaptureState::Dragging)
         return;  // the rectangle under way stays as it is
     selection.captureState = CaptureState::Armed;
-    field.isCaptureArmed = true;
     field.cursor.setCapturing(true);
 }
 

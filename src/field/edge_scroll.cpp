@@ -33,7 +33,7 @@ bool EdgeScrollAxis(int& scroll, int limit, int position, int size, int area, in
 bool EdgeScrollStep(Field& field, int keyState, Point client) {
     Viewport& v = field.viewport;
     const GameSettings& s = field.settings;
-    if (!field.hasElements() || field.isCaptureArmed || keyState == kDragChord ||
+    if (!field.hasElements() || field.cursor.isCapturing() || keyState == kDragChord ||
         IsDetachChord(keyState) || s.enableMouseScroll == 0 ||
         (v.scrollMaxX == 0 && v.scrollMaxY == 0)) {
         return false;

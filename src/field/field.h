@@ -79,11 +79,10 @@ struct Field {
     ElementSet* elements = nullptr;        // the game's elements; null while none exist
     std::optional<RenderSource> pictures;  // the game's picture; there while elements exist
 
-    int heldElement = -1;         // the element held by the pointer, -1 none
-    Region dragRegion;            // the held element's field region in client coordinates
-    Point lastCursor;             // the last pointer position, in field coordinates
-    bool isCaptureArmed = false;  // a capture rectangle is being chosen: no edge scrolling
-    CursorModes cursor;           // the modes whose cursor the window shows
+    int heldElement = -1;  // the element held by the pointer, -1 none
+    Region dragRegion;     // the held element's field region in client coordinates
+    Point lastCursor;      // the last pointer position, in field coordinates
+    CursorModes cursor;    // the modes whose cursor the window shows
 
     bool hasElements() const { return elements != nullptr; }
 };

@@ -59,7 +59,7 @@ TEST_P(CaptureDragTest, MarksTheBoxWhileDraggingAndCapturesItCutAtTheField) {
     const DragRow& row = GetParam();
     scrollTo(row.scroll);
     ArmCaptureRectangle(field, selection);
-    EXPECT_TRUE(field.isCaptureArmed) << "no edge scrolling while choosing";
+    EXPECT_TRUE(field.cursor.isCapturing()) << "no edge scrolling while choosing";
     ASSERT_TRUE(CaptureMouseDown(field, selection, true, row.press));
     EXPECT_TRUE(platform.isMouseCaptured);
 
@@ -88,7 +88,7 @@ TEST_P(CaptureDragTest, MarksTheBoxWhileDraggingAndCapturesItCutAtTheField) {
     EXPECT_FALSE(platform.isMouseCaptured);
     EXPECT_EQ(platform.cursors, (std::vector{CursorShape::Capture, CursorShape::Arrow}));
     EXPECT_EQ(selection.captureState, CaptureState::Normal);
-    EXPECT_FALSE(field.isCaptureArmed);
+    EXPECT_FALSE(field.cursor.isCapturing());
 }
 
 INSTANTIATE_TEST_SUITE_P(Drags, CaptureDragTest, ::testing::ValuesIn(kDrags),
@@ -150,7 +150,7 @@ TEST_F(CaptureTest, EscapeEndsTheModeWithoutCapturing) {
     ArmCaptureRectangle(field, selection);
     EXPECT_TRUE(CancelCapture(field, selection));
     EXPECT_EQ(selection.captureState, CaptureState::Normal);
-    EXPECT_FALSE(field.isCaptureArmed);
+    EXPECT_FALSE(field.cursor.isCapturing());
     EXPECT_EQ(platform.cursors.back(), CursorShape::Arrow);
     EXPECT_FALSE(CaptureMouseDown(field, selection, true, {5, 5}));  // the pieces get it again
 

@@ -198,9 +198,9 @@ TEST(EdgeScrollTest, PreconditionsStopIt) {
     game.settings.enableMouseScroll = 0;
     EXPECT_FALSE(EdgeScrollStep(game.field(), kNone, {795, 590}));
     game.settings.enableMouseScroll = 1;
-    game.field().isCaptureArmed = true;
+    game.field().cursor.setCapturing(true);
     EXPECT_FALSE(EdgeScrollStep(game.field(), kNone, {795, 590}));
-    game.field().isCaptureArmed = false;
+    game.field().cursor.setCapturing(false);
     game.field().elements = nullptr;
     EXPECT_FALSE(EdgeScrollStep(game.field(), kNone, {795, 590}));
 }
