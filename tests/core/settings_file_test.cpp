@@ -1,8 +1,6 @@
 #include "core/settings_file.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -15,6 +13,7 @@
 #include <vector>
 
 #include "core/program_folder.h"
+#include "file_size_cap.h"
 
 namespace tessary {
 namespace {
@@ -321,17 +320,14 @@ TEST_F(SettingsFileTest, WriteIntoAMissingFolderFailsAndCreatesNothing) {
 TEST_F(SettingsFileTest, FailedWriteLeavesTheOldFileIntact) {
     writeRaw(DefaultFile);
 
-    // Cap the size of any file this process writes, so the new text breaks off half-way (this
-    // works for root as well, unlike a read-only folder).
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = ::signal(SIGXFSZ, SIG_IGN);
-    rlimit capped = saved;
-    capped.rlim_cur = 100;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &capped), 0);
-    const bool isWritten = WriteSettingsFile(path_, EditedSettings());
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::signal(SIGXFSZ, previousHandler);
+    bool isWritten = false;
+    {
+        // Files of this process may not grow beyond 100 bytes, so the new text breaks off
+        // half-way.
+        const FileSizeCap cap(100);
+        ASSERT_TRUE(cap.isInForce());
+        isWritten = WriteSettingsFile(path_, EditedSettings());
+    }
 
     EXPECT_FALSE(isWritten);
     EXPECT_EQ(readRaw(), DefaultFile);

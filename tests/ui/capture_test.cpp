@@ -5,15 +5,13 @@
 #include <QMouseEvent>
 #include <QTest>
 
-#include <signal.h>
-#include <sys/resource.h>
-
 #include <functional>
 
 #include "dialogs/save_file_dlg.h"
 #include "field/window/command_ids.h"
 #include "field/window/field_view.h"
 #include "field/window/game_assets.h"
+#include "file_size_cap.h"
 #include "picture/jpeg_reader.h"
 #include "window_fixture.h"
 
@@ -129,17 +127,13 @@ TEST_F(CaptureTest, FailedWriteIsReportedAndKeepsTheOldFile) {
     saveAs(QStringLiteral("field"), [](CSaveFileDlg& dialog) {
         dialog.setOption(QFileDialog::DontConfirmOverwrite);  // Qt's own question
     });
-    // Files of this process may not grow beyond 100 bytes, so the picture breaks off half-way
-    // (unlike a read-only folder, this holds for root as well).
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = ::signal(SIGXFSZ, SIG_IGN);
-    rlimit capped = saved;
-    capped.rlim_cur = 100;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &capped), 0);
-    frame->runCommand(kCmdCaptureField);
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    ::signal(SIGXFSZ, previousHandler);
+    {
+        // Files of this process may not grow beyond 100 bytes, so the picture breaks off
+        // half-way.
+        const FileSizeCap cap(100);
+        ASSERT_TRUE(cap.isInForce());
+        frame->runCommand(kCmdCaptureField);
+    }
     ASSERT_EQ(questions.size(), 1);
     EXPECT_EQ(questions[0], QString::fromUtf8("Ошибка при открытии файла %1.")
                                 .arg(folder.filePath(QStringLiteral("field.jpg"))));
