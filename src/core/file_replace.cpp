@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <random>
+#include <cstdlib>
 #include <streambuf>
 #include <string>
 #include <string_view>
@@ -49,33 +49,27 @@ std::filesystem::path LinkTarget(std::filesystem::path path) {
     return path;
 }
 
-// Creates a file beside `path` under a name no file has yet: path + "." + six random letters,
-// made exclusively as mkstemp makes it, so that no file of the player's is ever opened; it
-// takes the permissions of the file at `path` when there is one. -1 when no name is free or the
-// folder refuses. (The picture library has its own for the captures: it may not use core.)
+// Creates a file beside `path` under a name no file has yet (path + "." + six characters, by
+// mkostemp), so that no file of the player's is ever opened. It takes the permissions of the
+// file at `path` when there is one, else those of a newly created file. -1 when no name is
+// free or the folder refuses.
+// (The picture library has its own for the captures: it may not use core.)
 int CreateUniqueFileBeside(const std::filesystem::path& path, std::filesystem::path& created) {
-    constexpr std::string_view kLetters =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::random_device random;
-    std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string suffix = ".";
-        for (int i = 0; i < 6; ++i) {
-            suffix += kLetters[pick(random)];
-        }
-        created = path;
-        created += suffix;
-        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno == EEXIST) {
-            continue;
-        }
-        struct stat old {};
-        if (fd >= 0 && ::stat(path.c_str(), &old) == 0) {
-            ::fchmod(fd, old.st_mode & 07777);
-        }
-        return fd;
+    std::string name = path.string() + ".XXXXXX";
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return -1;
     }
-    return -1;
+    created = name;
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0) {
+        ::fchmod(fd, old.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);  // read only: put back at once
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+    }
+    return fd;
 }
 
 }  // namespace
