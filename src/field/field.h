@@ -3,8 +3,10 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "core/bitmap32.h"
+#include "core/extra_options.h"
 #include "core/game_settings.h"
 #include "core/geometry.h"
 #include "core/region.h"
@@ -63,6 +65,17 @@ private:
     std::array<const PictureBuffer*, 3> turned_{};
 };
 
+/// Told of every change of the field picture, so that what is made from it (a scaled view, the
+/// overview) can follow without looking at the whole picture again.
+class FieldPictureObserver {
+public:
+    virtual ~FieldPictureObserver() = default;
+    /// Pixels within `area` (field coordinates) may have changed.
+    virtual void fieldPictureChanged(const Rect& area) = 0;
+    /// The picture was resized or painted over as a whole.
+    virtual void fieldPictureReplaced() = 0;
+};
+
 /// The playing field: the field picture with everything lying still on it, the viewport, and
 /// the held piece. The main window owns one; the engine's operations take it as their context.
 struct Field {
@@ -71,6 +84,7 @@ struct Field {
 
     const GameSettings& settings;
     Platform& platform;
+    ExtraOptions extraOptions;  // the window copies them in whenever the player changes them
 
     Viewport viewport;
     Bitmap32 fieldPicture;  // fieldWidth x fieldHeight
@@ -84,7 +98,20 @@ struct Field {
     Point lastCursor;      // the last pointer position, in field coordinates
     CursorModes cursor;    // the modes whose cursor the window shows
 
+    std::vector<FieldPictureObserver*> pictureObservers;  // not owned; each removes itself
+
     bool hasElements() const { return elements != nullptr; }
+
+    /// Tells the observers that pixels within `area` (field coordinates) may have changed.
+    void notePictureChanged(const Rect& area) const {
+        for (FieldPictureObserver* o : pictureObservers)
+            o->fieldPictureChanged(area);
+    }
+    /// Tells the observers that the picture was resized or painted over as a whole.
+    void notePictureReplaced() const {
+        for (FieldPictureObserver* o : pictureObservers)
+            o->fieldPictureReplaced();
+    }
 };
 
 /// A colour reference 0x00BBGGRR as a pixel value 0x00RRGGBB.

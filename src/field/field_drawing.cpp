@@ -34,6 +34,7 @@ void DrawElement(Field& field, int index, const DrawOptions& options) {
     const Region& region = set.fieldRegions()[index];
     CopyThroughRegion(field.fieldPicture, e.image, {e.fieldRect.left, e.fieldRect.top}, region,
                       options.extraClip);
+    field.notePictureChanged(region.boundingBox());
     if (options.invalidate)
         InvalidateFieldArea(field, region);
     e.lifted = false;
@@ -43,6 +44,7 @@ void LiftElement(Field& field, int index, const LiftOptions& options) {
     ElementSet& set = *field.elements;
     const Region& region = set.fieldRegions()[index];
     FillThroughRegion(field.fieldPicture, region, field.background);
+    field.notePictureChanged(region.boundingBox());
     if (options.invalidate)
         InvalidateFieldArea(field, region);
     RedrawBeneath(field, index, options.beneath);
@@ -80,8 +82,10 @@ void DrawBlockMembers(Field& field, int index, const BlockDrawOptions& options) 
 }
 
 void RedrawField(Field& field, const RedrawOptions& options) {
-    if (options.clear)
+    if (options.clear) {
         FillWithBackground(field.fieldPicture, field.background);
+        field.notePictureReplaced();
+    }
     if (!field.hasElements()) {
         field.platform.invalidateAll();
         field.platform.repaintNow();

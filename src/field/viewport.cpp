@@ -63,6 +63,7 @@ void SetFieldSize(Field& field, int width, int height) {
     v.scrollX = 0;
     v.scrollY = 0;
     RefreshDragRegion(field);
+    field.notePictureReplaced();
 }
 
 void ChangeClientSize(Field& field, int width, int height) {

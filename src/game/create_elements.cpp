@@ -160,6 +160,7 @@ GameOutcome BuildStoredGame(GameState& state, Field& field, GameSettings& settin
     SizeField(field, plan, stored.fieldSize);
     // SetFieldSize leaves the picture unpainted: black until the finish draws the field.
     field.fieldPicture.fill(0);
+    field.notePictureReplaced();
     // Until the finish renders the images the field shows no elements and takes no input.
     field.elements = nullptr;
     field.pictures.reset();

@@ -286,6 +286,7 @@ void CMainFrame::pause() {
     gameTimer_->stop();
     game_.clock.stop();
     FillWithBackground(field_.fieldPicture, field_.background);
+    field_.notePictureReplaced();
     view_->repaint();
     CPauseDlg dialog(this);
     dialog.exec();
