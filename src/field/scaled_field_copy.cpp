@@ -1,47 +1,10 @@
 #include "field/scaled_field_copy.h"
 
 #include <algorithm>
-#include <span>
 
 #include "field/scale_down.h"
 
 namespace tessary {
-namespace {
-
-// Calls f(rect) for rectangles that together cover `region` exactly once: rows with the same
-// spans as the row above extend its rectangles downwards.
-template <class F>
-void ForEachBandRect(const Region& region, F&& f) {
-    std::span<const Span> band;
-    int bandTop = region.top();
-    auto flush = [&](int bottom) {
-        for (const Span& s : band)
-            f(Rect{s.left, bandTop, s.right, bottom});
-    };
-    for (int y = region.top(); y < region.bottom(); ++y) {
-        const std::span<const Span> row = region.row(y);
-        if (std::equal(row.begin(), row.end(), band.begin(), band.end()))
-            continue;
-        flush(y);
-        band = row;
-        bandTop = y;
-    }
-    flush(region.bottom());
-}
-
-// Whether every pixel of `box` is in `region`; quick for the common case of a change within a
-// copy already stale as a whole (a redraw of every element after the field was cleared).
-bool Covers(const Region& region, const Rect& box) {
-    for (int y = box.top; y < box.bottom; ++y) {
-        const std::span<const Span> row = region.row(y);
-        if (std::none_of(row.begin(), row.end(),
-                         [&](const Span& s) { return s.left <= box.left && s.right >= box.right; }))
-            return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 ScaledFieldCopy::ScaledFieldCopy(Field& field, ZoomScale scale) : field_(field), scale_(scale) {
     field_.pictureObservers.push_back(this);
@@ -52,28 +15,55 @@ ScaledFieldCopy::~ScaledFieldCopy() {
     std::erase(field_.pictureObservers, this);
 }
 
+Rect ScaledFieldCopy::tilesOf(const Rect& scaledArea) const {
+    const int tileRows = tileColumns_ == 0 ? 0 : static_cast<int>(isStale_.size()) / tileColumns_;
+    auto tileBelow = [](int v) {
+        return v < 0 ? -((-v + kTileSide - 1) / kTileSide) : v / kTileSide;
+    };
+    return {std::max(tileBelow(scaledArea.left), 0), std::max(tileBelow(scaledArea.top), 0),
+            std::min(tileBelow(scaledArea.right - 1) + 1, tileColumns_),
+            std::min(tileBelow(scaledArea.bottom - 1) + 1, tileRows)};
+}
+
 void ScaledFieldCopy::refresh(const Rect& scaledArea) {
-    Region due = stale_ & Region::FromRect(scaledArea);
-    if (due.isEmpty())
+    if (scaledArea.isEmpty())
         return;
-    stale_ -= due;
-    ForEachBandRect(due, [&](const Rect& r) {
-        ScaleDownArea(field_.fieldPicture, {0, 0}, fieldSize(), scale_, r, bitmap_,
-                      {r.left, r.top});
-    });
+    const Rect tiles = tilesOf(scaledArea);
+    for (int ty = tiles.top; ty < tiles.bottom; ++ty) {
+        // Runs of stale tiles along the row are scaled in one go.
+        for (int tx = tiles.left; tx < tiles.right;) {
+            std::uint8_t* stale = &isStale_[static_cast<std::size_t>(ty * tileColumns_ + tx)];
+            if (*stale == 0) {
+                ++tx;
+                continue;
+            }
+            const int first = tx;
+            for (; tx < tiles.right && *stale != 0; ++tx, ++stale)
+                *stale = 0;
+            const Rect r{first * kTileSide, ty * kTileSide, tx * kTileSide, (ty + 1) * kTileSide};
+            ScaleDownArea(field_.fieldPicture, {0, 0}, fieldSize(), scale_, r, bitmap_,
+                          {r.left, r.top});
+        }
+    }
 }
 
 void ScaledFieldCopy::fieldPictureChanged(const Rect& area) {
-    const Rect box = scale_.scaledCover(area);
-    if (!box.isEmpty() && !Covers(stale_, box))
-        stale_ |= Region::FromRect(box);
+    if (area.isEmpty())
+        return;
+    const Rect tiles = tilesOf(scale_.scaledCover(area));
+    for (int ty = tiles.top; ty < tiles.bottom; ++ty) {
+        std::uint8_t* row = &isStale_[static_cast<std::size_t>(ty * tileColumns_)];
+        std::fill(row + tiles.left, row + tiles.right, std::uint8_t{1});
+    }
 }
 
 void ScaledFieldCopy::fieldPictureReplaced() {
     const Point size = scale_.scaledSize(fieldSize());
     if (bitmap_.width() != size.x || bitmap_.height() != size.y)
         bitmap_ = Bitmap32::Uninitialised(size.x, size.y);
-    stale_ = Region::FromRect({0, 0, size.x, size.y});
+    tileColumns_ = (size.x + kTileSide - 1) / kTileSide;
+    const int tileRows = (size.y + kTileSide - 1) / kTileSide;
+    isStale_.assign(static_cast<std::size_t>(tileColumns_) * static_cast<std::size_t>(tileRows), 1);
 }
 
 }  // namespace tessary
