@@ -38,20 +38,14 @@ struct AxisTaps {
     int count(std::size_t i) const { return static_cast<int>(offset[i + 1] - offset[i]); }
 };
 
-// The sums of one scaled row, per channel; at most 255 * d * d = 255 * 2^20 each.
-struct ChannelSums {
-    std::vector<std::uint32_t> red, green, blue;
+// A pixel's red and blue channels in two 32-bit lanes, so one addition or multiplication works
+// on both. A lane holds at most 255 * d * d < 2^28, so lanes never carry into each other.
+std::uint64_t RedBlueLanes(std::uint32_t p) {
+    return (p & 0xFF) | std::uint64_t{p & 0xFF0000} << 16;
+}
 
-    explicit ChannelSums(std::size_t n) : red(n), green(n), blue(n) {}
-    void clear() {
-        std::fill(red.begin(), red.end(), 0);
-        std::fill(green.begin(), green.end(), 0);
-        std::fill(blue.begin(), blue.end(), 0);
-    }
-};
-
-std::uint32_t RoundedQuotient(std::uint32_t sum, std::uint32_t total) {
-    return (sum + total / 2) / total;
+std::uint32_t RoundedQuotient(std::uint64_t sum, std::uint32_t total) {
+    return static_cast<std::uint32_t>((sum + total / 2) / total);
 }
 
 }  // namespace
@@ -70,34 +64,39 @@ void ScaleDownArea(const Bitmap32& source, Point sourceOrigin, Point fieldSize, 
     const Point to{at.x + area.left - scaledArea.left, at.y + area.top - scaledArea.top};
     const AxisTaps columns(scale, area.left, area.right, fieldSize.x);
     const AxisTaps rows(scale, area.top, area.bottom, fieldSize.y);
-    const std::size_t width = static_cast<std::size_t>(area.width());
-    ChannelSums sums(width);
+    // Per scaled row: the field rows it reads are summed column by column (weighted), then
+    // each scaled pixel sums the columns it reads. Both passes run along memory.
+    const int x0 = columns.first.front();
+    const int x1 = columns.first.back() + columns.count(columns.first.size() - 1);
+    const std::size_t span = static_cast<std::size_t>(x1 - x0);
+    std::vector<std::uint64_t> redBlue(span);
+    std::vector<std::uint32_t> green(span);
     for (std::size_t j = 0; j < rows.total.size(); ++j) {
-        sums.clear();
+        std::fill(redBlue.begin(), redBlue.end(), 0);
+        std::fill(green.begin(), green.end(), 0);
         for (int k = 0; k < rows.count(j); ++k) {
             const std::uint32_t wy = rows.weights[rows.offset[j] + static_cast<std::size_t>(k)];
             const std::uint32_t* line =
-                source.row(rows.first[j] + k - sourceOrigin.y).data() - sourceOrigin.x;
-            const std::uint32_t* w = columns.weights.data();
-            for (std::size_t i = 0; i < width; ++i) {
-                const std::uint32_t* p = line + columns.first[i];
-                std::uint32_t r = 0, g = 0, b = 0;
-                for (int m = columns.count(i); m > 0; --m, ++p, ++w) {
-                    r += (*p >> 16 & 0xFF) * *w;
-                    g += (*p >> 8 & 0xFF) * *w;
-                    b += (*p & 0xFF) * *w;
-                }
-                sums.red[i] += r * wy;
-                sums.green[i] += g * wy;
-                sums.blue[i] += b * wy;
+                source.row(rows.first[j] + k - sourceOrigin.y).data() + (x0 - sourceOrigin.x);
+            for (std::size_t x = 0; x < span; ++x) {
+                redBlue[x] += RedBlueLanes(line[x]) * wy;
+                green[x] += (line[x] >> 8 & 0xFF) * wy;
             }
         }
         std::uint32_t* target = out.row(to.y + static_cast<int>(j)).data() + to.x;
-        for (std::size_t i = 0; i < width; ++i) {
+        const std::uint32_t* w = columns.weights.data();
+        for (std::size_t i = 0; i < columns.total.size(); ++i) {
+            std::uint64_t rb = 0;
+            std::uint32_t g = 0;
+            const std::size_t from = static_cast<std::size_t>(columns.first[i] - x0);
+            for (std::size_t x = from; x < from + static_cast<std::size_t>(columns.count(i));
+                 ++x, ++w) {
+                rb += redBlue[x] * *w;
+                g += green[x] * *w;
+            }
             const std::uint32_t total = columns.total[i] * rows.total[j];
-            target[i] = RoundedQuotient(sums.red[i], total) << 16 |
-                        RoundedQuotient(sums.green[i], total) << 8 |
-                        RoundedQuotient(sums.blue[i], total);
+            target[i] = RoundedQuotient(rb >> 32, total) << 16 | RoundedQuotient(g, total) << 8 |
+                        RoundedQuotient(rb & 0xFFFFFFFF, total);
         }
     }
 }
