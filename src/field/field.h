@@ -57,7 +57,8 @@ struct Viewport {
     /// clientOfScreen(screenOfClient(p)) lies in the same scaled pixel as p, and
     /// screenOfClient(clientOfScreen(s)) == s.
     Point screenOfClient(Point client) const;
-    /// The screen pixels whose scaled pixels read any field pixel of a client rectangle.
+    /// The screen pixels whose scaled pixels read any field pixel of a client rectangle; empty
+    /// for an empty one.
     Rect screenCover(const Rect& client) const;
     /// A length in screen pixels as field pixels, rounded, and at least 1 when positive.
     int fieldLength(int screenPixels) const;

@@ -71,6 +71,8 @@ Point Viewport::screenOfClient(Point client) const {
 }
 
 Rect Viewport::screenCover(const Rect& client) const {
+    if (client.isEmpty())
+        return {};
     const Point origin = scaledOrigin();
     return zoom.scaledCover(client.translated(scrollX, scrollY)).translated(-origin.x, -origin.y);
 }
