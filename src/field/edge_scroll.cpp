@@ -38,7 +38,8 @@ bool EdgeScrollStep(Field& field, int keyState, Point client) {
         (v.scrollMaxX == 0 && v.scrollMaxY == 0)) {
         return false;
     }
-    const int A = s.mouseScrollArea, V = s.mouseScrollSpeed;
+    // The strips and the step are screen pixels, whatever the zoom.
+    const int A = v.fieldLength(s.mouseScrollArea), V = v.fieldLength(s.mouseScrollSpeed);
     // The right strip takes x = W, the bottom strip stops short of y = H.
     const bool movedX =
         EdgeScrollAxis(v.scrollX, v.scrollMaxX, client.x, v.clientRect.width(), A, V, true);

@@ -10,8 +10,9 @@ struct Field;
 /// move with `keyState` at client point `client`. Needs elements, no capture rectangle being
 /// chosen, a key state that neither drags nor detaches, enableMouseScroll and some room to
 /// scroll. Within mouseScrollArea of an edge the origin moves mouseScrollSpeed towards it on
-/// each axis, and the client area is repainted at once. Returns whether the origin moved: the
-/// window then calls again, at its own pace, while the pointer rests and no input waits.
+/// each axis (both screen pixels, whatever the zoom), and the client area is repainted at once.
+/// Returns whether the origin moved: the window then calls again, at its own pace, while the
+/// pointer rests and no input waits.
 bool EdgeScrollStep(Field& field, int keyState, Point client);
 
 }  // namespace tessary

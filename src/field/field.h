@@ -11,6 +11,7 @@
 #include "core/geometry.h"
 #include "core/region.h"
 #include "field/cursor_modes.h"
+#include "field/zoom_scale.h"
 #include "picture/rotate_picture.h"
 
 namespace tessary {
@@ -18,7 +19,11 @@ namespace tessary {
 class ElementSet;
 class Platform;
 
-/// The part of the field the window shows, and the field's size.
+/// The part of the field the window shows, and the field's size. The engine works in field
+/// pixels: its client coordinates are field coordinates less the origin (scrollX, scrollY), and
+/// clientRect is the client area in them. The window shows the field scaled by `zoom` (screen
+/// pixel x shows scaled pixel zoom.scaledFloor(scrollX) + x) and converts between its screen
+/// pixels and client coordinates; at 100 % the two are the same.
 /// Invariant: 0 <= scrollX <= scrollMaxX and 0 <= scrollY <= scrollMaxY.
 struct Viewport {
     int screenWidth = 0;
@@ -26,7 +31,9 @@ struct Viewport {
     int screenBitsPerPixel = 32;
     int fieldWidth = 0;
     int fieldHeight = 0;
-    Rect clientRect;  // (0, 0, client width, client height)
+    // (0, 0, client width, client height) in field pixels: the field pixels the screen's client
+    // area shows, zoom.fieldCeil of its size in screen pixels.
+    Rect clientRect;
     int scrollX = 0;
     int scrollY = 0;
     int scrollMaxX = 0;
@@ -35,8 +42,26 @@ struct Viewport {
     // discarded, until elements exist again.
     int bitmapSide = 0;
 
+    ZoomScale zoom;          // the scale the window shows the field at
+    Point screenClientSize;  // the client area in screen pixels
+
     Point toField(Point client) const { return {client.x + scrollX, client.y + scrollY}; }
     Point toClient(Point field) const { return {field.x - scrollX, field.y - scrollY}; }
+
+    /// The scaled pixel at the screen's top-left client pixel.
+    Point scaledOrigin() const { return {zoom.scaledFloor(scrollX), zoom.scaledFloor(scrollY)}; }
+    /// The client point of the field pixel a screen pixel shows: the one that holds the centre
+    /// of the screen pixel's scaled pixel.
+    Point clientOfScreen(Point screen) const;
+    /// The screen pixel whose scaled pixel holds the centre of a client point's field pixel;
+    /// clientOfScreen(screenOfClient(p)) lies in the same scaled pixel as p, and
+    /// screenOfClient(clientOfScreen(s)) == s.
+    Point screenOfClient(Point client) const;
+    /// The screen pixels whose scaled pixels read any field pixel of a client rectangle; empty
+    /// for an empty one.
+    Rect screenCover(const Rect& client) const;
+    /// A length in screen pixels as field pixels, rounded, and at least 1 when positive.
+    int fieldLength(int screenPixels) const;
 };
 
 /// What fills the field behind the pieces: a texture tiled from the field origin, or one colour.

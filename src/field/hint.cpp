@@ -1,6 +1,7 @@
 #include "field/hint.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "core/bring_to_front.h"
@@ -9,11 +10,14 @@
 #include "field/field.h"
 #include "field/field_drawing.h"
 #include "field/platform.h"
+#include "field/viewport.h"
+#include "field/zoom.h"
 
 namespace tessary {
 namespace {
 
-// How far inside the client area a hinted element's centre must lie to count as in view.
+// How far inside the client area a hinted element's centre must lie to count as in view, in
+// screen pixels.
 constexpr int kHintMargin = 32;
 
 // The picture neighbours of `index` it is not joined to, in the order top, right, bottom,
@@ -48,6 +52,26 @@ int ScrollToward(int scroll, int max, int centre, int low, int high) {
     return scroll;
 }
 
+// A view zoomed out from 100 % zooms out further, about the pointer, as far as it takes for
+// two field points to lie in view together, each the hint's margin inside.
+void ZoomOutToShowBoth(Field& field, Point a, Point b, Point pointer) {
+    const Viewport& view = field.viewport;
+    if (view.zoom.isIdentity())
+        return;
+    const Point screen = view.screenClientSize;
+    auto fits = [&](ZoomScale zoom) {
+        const int margin = 2 * zoom.fieldCeil(kHintMargin);
+        return std::abs(a.x - b.x) <= zoom.fieldFloor(screen.x) - margin &&
+               std::abs(a.y - b.y) <= zoom.fieldFloor(screen.y) - margin;
+    };
+    if (fits(view.zoom))
+        return;
+    const std::vector<ZoomScale> steps = ZoomSteps(view);
+    auto step = std::find_if(steps.begin(), steps.end(),
+                             [&](ZoomScale z) { return z < view.zoom && fits(z); });
+    SetZoom(field, step != steps.end() ? *step : steps.back(), view.screenOfClient(pointer));
+}
+
 void RaiseAndDraw(Field& field, int index) {
     BringToFront(*field.elements, index);
     DrawElement(field, index, {.invalidate = true});
@@ -76,9 +100,13 @@ HintOutcome ShowHint(Field& field, std::int64_t now) {
         return HintOutcome::NoHint;
     }
 
-    const Rect& client = view.clientRect;
-    Rect inner{client.left + kHintMargin, client.top + kHintMargin, client.right - kHintMargin,
-               client.bottom - kHintMargin};
+    auto innerView = [&view] {
+        const Rect& client = view.clientRect;
+        const int margin = view.fieldLength(kHintMargin);
+        return Rect{client.left + margin, client.top + margin, client.right - margin,
+                    client.bottom - margin};
+    };
+    const Rect inner = innerView();
     auto inView = std::find_if(candidates.begin(), candidates.end(), [&](int c) {
         Point p = view.toClient(CentreOf(set, c));
         return inner.contains(p.x, p.y);
@@ -88,7 +116,8 @@ HintOutcome ShowHint(Field& field, std::int64_t now) {
     if (inView != candidates.end()) {
         RaiseAndDraw(field, chosen);
     } else {
-        Rect v = inner.translated(view.scrollX, view.scrollY);
+        ZoomOutToShowBoth(field, CentreOf(set, under), centre, pointer);
+        Rect v = innerView().translated(view.scrollX, view.scrollY);
         view.scrollX = ScrollToward(view.scrollX, view.scrollMaxX, centre.x, v.left, v.right);
         view.scrollY = ScrollToward(view.scrollY, view.scrollMaxY, centre.y, v.top, v.bottom);
         RaiseAndDraw(field, chosen);

@@ -7,6 +7,7 @@
 #include "field/key_state.h"
 #include "field/platform.h"
 #include "field/rotation.h"
+#include "field/zoom.h"
 
 namespace tessary {
 namespace {
@@ -31,7 +32,7 @@ bool ScrollWithArrowKey(Field& field, ArrowKey key) {
     if (field.heldElement >= 0)
         return false;
     Viewport& v = field.viewport;
-    const int speed = field.settings.keyboardScrollSpeed;
+    const int speed = v.fieldLength(field.settings.keyboardScrollSpeed);
     bool moved = false;
     switch (key) {
         case ArrowKey::Left:
@@ -53,6 +54,18 @@ bool ScrollWithArrowKey(Field& field, ArrowKey key) {
 }
 
 bool HandleWheel(Field& field, int keyState, int delta) {
+    if (keyState == kControlKey) {
+        // Nothing while a piece is held or a capture rectangle is being chosen: both are drawn
+        // at the present scale.
+        if (delta != 0 && field.heldElement < 0 && !field.cursor.isCapturing()) {
+            const Point anchor = field.viewport.screenOfClient(field.platform.pointerPosition());
+            if (delta > 0)
+                ZoomIn(field, anchor);
+            else
+                ZoomOut(field, anchor);
+        }
+        return true;
+    }
     if (keyState & kLeftButton)
         return false;
     if (field.settings.wheelRotateElements != 0 && !(keyState & kRightButton) && delta != 0) {
@@ -65,9 +78,9 @@ bool HandleWheel(Field& field, int keyState, int delta) {
         return false;
     if (delta == 0)
         return true;
-    const int step = WheelStep(field);
-    const bool isHorizontal = keyState == kShiftKey || keyState == kRightButton;
     Viewport& v = field.viewport;
+    const int step = v.fieldLength(WheelStep(field));
+    const bool isHorizontal = keyState == kShiftKey || keyState == kRightButton;
     int& scroll = isHorizontal ? v.scrollX : v.scrollY;
     const int limit = isHorizontal ? v.scrollMaxX : v.scrollMaxY;
     if (ScrollAxis(scroll, limit, delta < 0, step))

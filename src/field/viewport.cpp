@@ -39,7 +39,51 @@ void RescaleAxis(int& scroll, int& scrollMax, int newMax) {
     scroll = std::min(scroll, newMax);
 }
 
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
+    const std::int64_t q = a / b;
+    return q * b > a ? q - 1 : q;
+}
+
+// The field pixel that holds the centre of scaled pixel `scaled`: floor((scaled + 1/2) * d / n).
+int FieldAtCentreOf(int scaled, const ZoomScale& zoom) {
+    return static_cast<int>(FloorDiv((2 * std::int64_t{scaled} + 1) * zoom.denominator,
+                                     2 * std::int64_t{zoom.numerator}));
+}
+
+// The scaled pixel that holds the centre of field pixel `field`: floor((field + 1/2) * n / d).
+int ScaledAtCentreOf(int field, const ZoomScale& zoom) {
+    return static_cast<int>(FloorDiv((2 * std::int64_t{field} + 1) * zoom.numerator,
+                                     2 * std::int64_t{zoom.denominator}));
+}
+
 }  // namespace
+
+Point Viewport::clientOfScreen(Point screen) const {
+    const Point origin = scaledOrigin();
+    return {FieldAtCentreOf(origin.x + screen.x, zoom) - scrollX,
+            FieldAtCentreOf(origin.y + screen.y, zoom) - scrollY};
+}
+
+Point Viewport::screenOfClient(Point client) const {
+    const Point origin = scaledOrigin();
+    return {ScaledAtCentreOf(client.x + scrollX, zoom) - origin.x,
+            ScaledAtCentreOf(client.y + scrollY, zoom) - origin.y};
+}
+
+Rect Viewport::screenCover(const Rect& client) const {
+    if (client.isEmpty())
+        return {};
+    const Point origin = scaledOrigin();
+    return zoom.scaledCover(client.translated(scrollX, scrollY)).translated(-origin.x, -origin.y);
+}
+
+int Viewport::fieldLength(int screenPixels) const {
+    if (screenPixels <= 0 || zoom.isIdentity())
+        return screenPixels;
+    const std::int64_t n = zoom.numerator;
+    return static_cast<int>(std::max<std::int64_t>(
+        1, (2 * std::int64_t{screenPixels} * zoom.denominator + n) / (2 * n)));
+}
 
 Point FieldSizeForGrid(const Field& field, int columns, int rows, int bitmapSide) {
     const Point client = field.platform.fullScreenClientSize();
@@ -58,6 +102,10 @@ void SetFieldSize(Field& field, int width, int height) {
         field.fieldPicture = Bitmap32();
         field.fieldPicture = Bitmap32::Uninitialised(width, height);
     }
+    if (!v.zoom.isIdentity()) {
+        v.zoom = ZoomScale();
+        v.clientRect = {0, 0, v.screenClientSize.x, v.screenClientSize.y};
+    }
     v.scrollMaxX = ScrollLimit(width, v.clientRect.right);
     v.scrollMaxY = ScrollLimit(height, v.clientRect.bottom);
     v.scrollX = 0;
@@ -68,11 +116,22 @@ void SetFieldSize(Field& field, int width, int height) {
 
 void ChangeClientSize(Field& field, int width, int height) {
     Viewport& v = field.viewport;
-    v.clientRect = {0, 0, width, height};
+    if (!v.zoom.isIdentity()) {
+        // The whole field stays in view once chosen, and a view smaller than the whole field
+        // grows to it.
+        const Point fieldSize{v.fieldWidth, v.fieldHeight};
+        const bool wasFit = v.zoom == FitScale(fieldSize, v.screenClientSize);
+        const ZoomScale fit = FitScale(fieldSize, {width, height});
+        if (wasFit || v.zoom < fit)
+            v.zoom = fit;
+    }
+    v.screenClientSize = {width, height};
+    const int clientWidth = v.zoom.fieldCeil(width), clientHeight = v.zoom.fieldCeil(height);
+    v.clientRect = {0, 0, clientWidth, clientHeight};
     if (!field.hasElements())
         return;
-    RescaleAxis(v.scrollX, v.scrollMaxX, ScrollLimit(v.fieldWidth, width));
-    RescaleAxis(v.scrollY, v.scrollMaxY, ScrollLimit(v.fieldHeight, height));
+    RescaleAxis(v.scrollX, v.scrollMaxX, ScrollLimit(v.fieldWidth, clientWidth));
+    RescaleAxis(v.scrollY, v.scrollMaxY, ScrollLimit(v.fieldHeight, clientHeight));
     RefreshDragRegion(field);
 }
 
@@ -95,6 +154,26 @@ bool ChangeDisplayMode(Field& field, int bitsPerPixel, int width, int height) {
         return false;
     v.screenBitsPerPixel = bitsPerPixel;
     return true;
+}
+
+void SetZoom(Field& field, ZoomScale zoom, Point anchor) {
+    Viewport& v = field.viewport;
+    if (zoom == v.zoom)
+        return;
+    const Point kept = v.toField(v.clientOfScreen(anchor));
+    v.zoom = zoom;
+    v.clientRect = {0, 0, zoom.fieldCeil(v.screenClientSize.x),
+                    zoom.fieldCeil(v.screenClientSize.y)};
+    v.scrollMaxX = ScrollLimit(v.fieldWidth, v.clientRect.right);
+    v.scrollMaxY = ScrollLimit(v.fieldHeight, v.clientRect.bottom);
+    // The scaled pixel that holds the kept point goes under the anchor: the origin becomes the
+    // first field pixel of the scaled pixel that must be at the screen's left (top) edge.
+    v.scrollX =
+        std::clamp(zoom.fieldCeil(ScaledAtCentreOf(kept.x, zoom) - anchor.x), 0, v.scrollMaxX);
+    v.scrollY =
+        std::clamp(zoom.fieldCeil(ScaledAtCentreOf(kept.y, zoom) - anchor.y), 0, v.scrollMaxY);
+    RefreshDragRegion(field);
+    field.platform.invalidateAll();
 }
 
 void RefreshDragRegion(Field& field) {

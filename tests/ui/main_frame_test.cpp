@@ -94,7 +94,7 @@ TEST_F(MainFrameTest, MainMenuHasItsFourMenusAndTheTextureSwatches) {
         titles << a->text();
     EXPECT_EQ(titles, (QStringList{QString::fromUtf8("&Игра"), QString::fromUtf8("&Действия"),
                                    QString::fromUtf8("&Вид"), QString::fromUtf8("&Справка")}));
-    QMenu* background = frame->menuBar()->actions().at(2)->menu()->actions().at(2)->menu();
+    QMenu* background = frame->menuBar()->actions().at(2)->menu()->actions().last()->menu();
     ASSERT_NE(background, nullptr);
     const QList<QAction*> items = background->actions();
     ASSERT_EQ(items.size(), 12);
@@ -125,9 +125,9 @@ TEST_F(MainFrameTest, OnlyTheMainKeyboardsDigitsChooseTextures) {
     EXPECT_EQ(settings.backgroundBitmapId, 367);
 }
 
-// The background submenu of "&Вид", popped up away from the pointer.
+// The background submenu, the last item of "&Вид", popped up away from the pointer.
 QMenu* PopUpBackgroundMenu(QMenuBar* bar) {
-    QMenu* background = bar->actions().at(2)->menu()->actions().at(2)->menu();
+    QMenu* background = bar->actions().at(2)->menu()->actions().last()->menu();
     QCursor::setPos(0, 0);
     background->popup(QPoint(200, 100));
     EXPECT_TRUE(QTest::qWaitForWindowExposed(background));

@@ -15,6 +15,7 @@
 #include <cstdlib>
 
 #include "core/element_set.h"
+#include "field/compose_client_area.h"
 #include "field/dragging.h"
 #include "field/edge_scroll.h"
 #include "field/field.h"
@@ -22,6 +23,7 @@
 #include "field/key_state.h"
 #include "field/keyboard_and_wheel.h"
 #include "field/rotation.h"
+#include "field/scaled_field_copy.h"
 #include "field/viewport.h"
 #include "field/window/game_assets.h"
 #include "game/apply_join_reaction.h"
@@ -31,6 +33,10 @@ namespace tessary {
 namespace {
 
 constexpr int kWheelNotch = 120;
+
+QRect QRectOf(const Rect& r) {
+    return QRect(r.left, r.top, r.width(), r.height());
+}
 
 std::int64_t SteadyMilliseconds() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -99,9 +105,25 @@ FieldView::FieldView(Field& field, GameState& game, QWidget* parent)
         parent->window()->installEventFilter(this);
 }
 
+FieldView::~FieldView() = default;
+
+Point FieldView::pointer() const {
+    return clientOf(pointer_);
+}
+
+Point FieldView::clientOf(Point viewPixel) const {
+    return field_.viewport.clientOfScreen(viewPixel);
+}
+
 void FieldView::movePointer(Point client) {
-    pointer_ = client;
-    QCursor::setPos(mapToGlobal(QPoint(client.x, client.y)));
+    pointer_ = field_.viewport.screenOfClient(client);
+    QCursor::setPos(mapToGlobal(QPoint(pointer_.x, pointer_.y)));
+}
+
+void FieldView::updateClient(const Rect& client) {
+    const Rect box = field_.viewport.screenCover(client);
+    if (!box.isEmpty())
+        update(QRectOf(box));
 }
 
 void FieldView::refreshCursor() {
@@ -133,20 +155,72 @@ bool FieldView::eventFilter(QObject* watched, QEvent* event) {
 
 void FieldView::invert(const QRegion& region) {
     inverted_ ^= region;
-    update(region);
+    update(viewRegionOf(region));
+}
+
+void FieldView::dropScaledCopy() {
+    scaledCopy_.reset();
+}
+
+QRegion FieldView::viewRegionOf(const QRegion& region) const {
+    const Viewport& v = field_.viewport;
+    if (v.zoom.isIdentity())
+        return region;
+    QRegion shown;
+    for (const QRect& r : region)
+        shown += QRectOf(v.screenCover({r.left(), r.top(), r.right() + 1, r.bottom() + 1}));
+    return shown;
 }
 
 void FieldView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const Viewport& v = field_.viewport;
-    QRegion clip = event->region();
-    const QRect fieldInClient(-v.scrollX, -v.scrollY, field_.fieldPicture.width(),
-                              field_.fieldPicture.height());
+    const QRegion clip = event->region();
+    const Point origin = v.scaledOrigin();
+    const Point fieldSize =
+        v.zoom.scaledSize({field_.fieldPicture.width(), field_.fieldPicture.height()});
+    const QRect fieldInClient(-origin.x, -origin.y, fieldSize.x, fieldSize.y);
     const QRegion beyond = clip - fieldInClient;
     if (!beyond.isEmpty()) {
         painter.setClipRegion(beyond);
         painter.fillRect(rect(), Qt::black);
     }
+    if (!v.zoom.isIdentity()) {
+        paintScaled(painter, clip & fieldInClient);
+    } else {
+        scaledCopy_.reset();  // no scaled copy to keep in step at 100 %
+        paintFullSize(painter, clip);
+    }
+    if (!inverted_.isEmpty()) {
+        const QRegion inverted = viewRegionOf(inverted_) & event->region();
+        painter.setClipRegion(inverted);
+        // A bitwise inversion: the field's pixels carry no alpha, so blending modes don't fit.
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        painter.fillRect(inverted.boundingRect(), Qt::black);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    if (isCaptionFramesDue_)
+        paintCaptionFrames(painter);
+}
+
+void FieldView::paintScaled(QPainter& painter, const QRegion& clip) {
+    const ZoomScale zoom = field_.viewport.zoom;
+    if (scaledCopy_ == nullptr || !(scaledCopy_->scale() == zoom)) {
+        scaledCopy_.reset();
+        scaledCopy_ = std::make_unique<ScaledFieldCopy>(field_, zoom);
+    }
+    for (const QRect& r : clip) {
+        ComposeClientArea(field_, composed_, {r.left(), r.top(), r.right() + 1, r.bottom() + 1},
+                          scaledCopy_.get());
+    }
+    painter.setClipRegion(clip);
+    const QImage image = ImageOver(composed_);
+    for (const QRect& r : clip)
+        painter.drawImage(r.topLeft(), image, r);
+}
+
+void FieldView::paintFullSize(QPainter& painter, QRegion clip) {
+    const Viewport& v = field_.viewport;
     if (field_.heldElement >= 0 && field_.hasElements()) {
         const QRegion drag = QRegionOf(field_.dragRegion);
         const Element& held = field_.elements->element(field_.heldElement);
@@ -159,15 +233,6 @@ void FieldView::paintEvent(QPaintEvent* event) {
     const QImage picture = ImageOver(field_.fieldPicture);
     for (const QRect& r : clip)
         painter.drawImage(r.topLeft(), picture, r.translated(v.scrollX, v.scrollY));
-    if (!inverted_.isEmpty()) {
-        painter.setClipRegion(inverted_ & event->region());
-        // A bitwise inversion: the field's pixels carry no alpha, so blending modes don't fit.
-        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-        painter.fillRect(inverted_.boundingRect(), Qt::black);
-        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    }
-    if (isCaptionFramesDue_)
-        paintCaptionFrames(painter);
 }
 
 void FieldView::showCaptionFramesOnce() {
@@ -213,7 +278,7 @@ void FieldView::mouseMoveEvent(QMouseEvent* event) {
     const int keyState = KeyStateOf(event->buttons(), event->modifiers());
     const Point scroll{field_.viewport.scrollX, field_.viewport.scrollY};
     const JoinReaction reaction =
-        ApplyJoinReaction(game_, DragStep(field_, keyState, pointer_, game_.gameComplete));
+        ApplyJoinReaction(game_, DragStep(field_, keyState, pointer(), game_.gameComplete));
     if (reaction != JoinReaction::Nothing && onJoinReaction)
         onJoinReaction(reaction);
     const bool hasScrolled = scroll != Point{field_.viewport.scrollX, field_.viewport.scrollY};
@@ -230,7 +295,7 @@ void FieldView::edgeScrollTick() {
     // the field: each step reads it afresh, so the chain ends once it lies outside every strip.
     track(mapFromGlobal(QCursor::pos()));
     if (QGuiApplication::mouseButtons() != Qt::NoButton ||
-        !EdgeScrollStep(field_, edgeKeyState_, pointer_))
+        !EdgeScrollStep(field_, edgeKeyState_, pointer()))
         edgeScrollTimer_.stop();
 }
 

@@ -5,7 +5,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
+#include "core/bitmap32.h"
 #include "core/completion.h"
 #include "core/geometry.h"
 #include "field/cursor_modes.h"
@@ -15,6 +17,7 @@ class QPainter;
 namespace tessary {
 
 class Region;
+class ScaledFieldCopy;
 struct Field;
 struct GameState;
 
@@ -29,10 +32,13 @@ QCursor QCursorOf(CursorShape shape);
 int KeyStateOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
 /// The client area of the main window: paints the field picture (and the held element through
-/// its drag region) and routes mouse, wheel and key events into the field engine.
+/// its drag region) at the viewport's zoom and routes mouse, wheel and key events into the field
+/// engine. The engine's client coordinates are field pixels; the view converts between them and
+/// its own (screen) pixels.
 class FieldView : public QWidget {
 public:
     FieldView(Field& field, GameState& game, QWidget* parent);
+    ~FieldView() override;
 
     /// Called after a drag step made joins, with the reaction the game has taken in.
     std::function<void(JoinReaction)> onJoinReaction;
@@ -41,17 +47,26 @@ public:
     /// Called when the field's busy mode begins or ends, for the other windows of the game.
     std::function<void(bool isBusy)> onBusyChanged;
 
-    /// The pointer's last known position in client coordinates.
-    Point pointer() const { return pointer_; }
-    /// Moves the pointer (client coordinates).
+    /// The pointer's last known position in the engine's client coordinates.
+    Point pointer() const;
+    /// Moves the pointer onto a point of the engine's client coordinates.
     void movePointer(Point client);
+    /// The engine's client point of a pixel of the view.
+    Point clientOf(Point viewPixel) const;
+    /// Marks the view pixels that show any of `client` (the engine's client coordinates) for
+    /// repainting.
+    void updateClient(const Rect& client);
     /// Shows the cursor of the field's most important cursor mode now; call after every change
     /// of the modes. A hint cursor is taken down by itself once its time is over.
     void refreshCursor();
     /// The field cursor shown now.
     CursorShape shownCursor() const { return shownCursor_; }
-    /// Inverts the colours of `region` (client coordinates) from now until it is inverted again.
+    /// Inverts the colours of `region` (the engine's client coordinates) from now until it is
+    /// inverted again.
     void invert(const QRegion& region);
+    /// Lets go of the scaled copy of the field picture; the field's owner calls it before the
+    /// field goes.
+    void dropScaledCopy();
 
     /// Draws a push-button frame and a caption close-button frame at the top-left corner at
     /// once; the next repaint of that corner removes them.
@@ -73,10 +88,14 @@ private:
     void track(QPointF position);
     void edgeScrollTick();
     void paintCaptionFrames(QPainter& painter);
+    void paintScaled(QPainter& painter, const QRegion& clip);
+    void paintFullSize(QPainter& painter, QRegion clip);
+    /// The view pixels that show any of `region` (the engine's client coordinates).
+    QRegion viewRegionOf(const QRegion& region) const;
 
     Field& field_;
     GameState& game_;
-    Point pointer_;
+    Point pointer_;  // view pixels
     int edgeKeyState_ = 0;
     QTimer edgeScrollTimer_;  // paces edge scrolling while the pointer rests in a strip
     int wheelRemainder_ = 0;  // eighths of a degree not yet making a notch
@@ -84,7 +103,10 @@ private:
     CursorShape shownCursor_ = CursorShape::Arrow;
     bool isBusyShown_ = false;
     bool isCaptionFramesDue_ = false;  // the next paint draws the caption-button frames
-    QRegion inverted_;                 // drawn with inverted colours: the capture rectangle
+    QRegion inverted_;  // the engine's client coordinates shown inverted: the capture rectangle
+    // At a zoom other than 100 %: the field picture at that zoom, and what the view shows.
+    std::unique_ptr<ScaledFieldCopy> scaledCopy_;
+    Bitmap32 composed_;
 };
 
 }  // namespace tessary

@@ -122,6 +122,7 @@ CMainFrame::~CMainFrame() {
     SetHelpHandler(nullptr);
     waitForWorker();
     resetGame(true);
+    view_->dropScaledCopy();  // the view outlives the field it observes
 }
 
 QString CMainFrame::picturesFolder() {
@@ -153,6 +154,10 @@ void CMainFrame::buildAccelerators() {
         {kCmdShowAllElements, QKeySequence(Qt::CTRL | Qt::Key_A)},
         {kCmdToggleFullScreen, QKeySequence(Qt::CTRL | Qt::Key_M)},
         {kCmdShowPicture, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        // The keypad's + and - reach these too; = is + without Shift on US keyboards.
+        {kCmdZoomIn, Qt::Key_Plus},
+        {kCmdZoomIn, Qt::Key_Equal},
+        {kCmdZoomOut, Qt::Key_Minus},
         {kCmdHelp, Qt::Key_F1},
         {kCmdControls, QKeySequence(Qt::CTRL | Qt::Key_C)},
         {kCmdBackgroundMenu, QKeySequence(Qt::CTRL | Qt::Key_B)},
@@ -213,6 +218,10 @@ bool CMainFrame::isCommandEnabled(int id) const {
             return game_.canArrangeElements();
         case kCmdShowPicture:
             return game_.canShowPicture();
+        case kCmdZoomIn:
+        case kCmdZoomOut:
+        case kCmdZoom100:
+            return canZoom(id);
         default:
             return true;
     }
@@ -289,6 +298,11 @@ void CMainFrame::runCommand(int id) {
             return;
         case kCmdSolidBackground:
             chooseSolidBackground();
+            return;
+        case kCmdZoomIn:
+        case kCmdZoomOut:
+        case kCmdZoom100:
+            zoomCommand(id);
             return;
         case kCmdHelp:
             showHelp(HelpTopicNumber(HelpTopic::Contents));

@@ -121,6 +121,10 @@ private:
     void chooseSolidBackground();
     void applyBackground();
 
+    // Zoom: one step larger or smaller, or 100 %, about the centre of the view.
+    bool canZoom(int command) const;
+    void zoomCommand(int command);
+
     void saveSettings();
     void restoreSettings();
     void showHelp(int topic);

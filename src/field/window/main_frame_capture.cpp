@@ -8,6 +8,7 @@
 
 #include "dialogs/message_box.h"
 #include "dialogs/save_file_dlg.h"
+#include "field/window/field_view.h"
 #include "field/window/progress_window.h"
 #include "field/window/sound_player.h"
 #include "game/message_texts.h"
@@ -20,7 +21,7 @@
 namespace tessary {
 namespace {
 
-Point ClientPoint(const QMouseEvent& event) {
+Point ViewPixel(const QMouseEvent& event) {
     return {static_cast<int>(std::floor(event.position().x())),
             static_cast<int>(std::floor(event.position().y()))};
 }
@@ -47,11 +48,12 @@ bool CMainFrame::routeCaptureEvent(QEvent* event) {
         return false;
     const auto& mouse = static_cast<const QMouseEvent&>(*event);
     const bool isLeft = mouse.button() == Qt::LeftButton;
+    const Point client = view_->clientOf(ViewPixel(mouse));
     if (type == QEvent::MouseButtonPress)
-        return CaptureMouseDown(field_, capture_, isLeft, ClientPoint(mouse));
+        return CaptureMouseDown(field_, capture_, isLeft, client);
     if (type == QEvent::MouseMove)
-        return CaptureMouseMove(field_, capture_, ClientPoint(mouse));
-    const CaptureRelease release = CaptureMouseUp(field_, capture_, isLeft, ClientPoint(mouse));
+        return CaptureMouseMove(field_, capture_, client);
+    const CaptureRelease release = CaptureMouseUp(field_, capture_, isLeft, client);
     if (!release.box.isEmpty())
         saveCapture(release.box);
     return release.isConsumed;

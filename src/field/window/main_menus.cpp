@@ -61,6 +61,11 @@ void FillHelpItems(QMenu* menu, const CommandSink& run) {
 void FillViewItems(QMenu* menu, const CommandSink& run) {
     AddCommand(menu, kCmdToggleFullScreen, "П&олноэкранный режим\tCtrl+M", run);
     AddCommand(menu, kCmdShowPicture, "Показать &картинку\tCtrl+P", run);
+    menu->addSeparator();
+    AddCommand(menu, kCmdZoomIn, "Кр&упнее\t+", run);
+    AddCommand(menu, kCmdZoomOut, "&Мельче\t-", run);
+    AddCommand(menu, kCmdZoom100, "Мас&штаб 100%", run);
+    menu->addSeparator();
     FillBackgroundItems(menu->addMenu(QString::fromUtf8("&Фон")), run);
 }
 

@@ -15,9 +15,7 @@ namespace tessary {
 
 void WindowPlatform::invalidate(const Region& clientRegion) {
     // The bounding box is cheap to build and repaints little more than the region.
-    const Rect box = clientRegion.boundingBox();
-    if (!box.isEmpty())
-        view_.update(box.left, box.top, box.width(), box.height());
+    view_.updateClient(clientRegion.boundingBox());
 }
 
 void WindowPlatform::invalidateAll() {
