@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/element_set.h"
+#include "field/carried_images.h"
 #include "field/field.h"
 #include "field/region_blit.h"
 
@@ -22,13 +22,9 @@ void ComposeClientArea(const Field& field, Bitmap32& out, Rect area) {
         std::memcpy(out.row(y).data() + shown.left, from,
                     static_cast<std::size_t>(shown.width()) * sizeof(std::uint32_t));
     }
-    if (field.heldElement < 0 || !field.hasElements())
-        return;
-    const Element& held = field.elements->element(field.heldElement);
     const Region areaRegion = Region::FromRect(area);
-    CopyThroughRegion(out, held.image,
-                      {held.fieldRect.left - v.scrollX, held.fieldRect.top - v.scrollY},
-                      field.dragRegion, &areaRegion);
+    for (const CarriedImage& c : CarriedImages(field))
+        CopyThroughRegion(out, *c.image, c.origin, c.clip, &areaRegion);
 }
 
 }  // namespace tessary
