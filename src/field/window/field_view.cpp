@@ -14,7 +14,7 @@
 #include <chrono>
 #include <cstdlib>
 
-#include "core/element_set.h"
+#include "field/carried_images.h"
 #include "field/dragging.h"
 #include "field/edge_scroll.h"
 #include "field/field.h"
@@ -147,18 +147,11 @@ void FieldView::paintEvent(QPaintEvent* event) {
         painter.setClipRegion(beyond);
         painter.fillRect(rect(), Qt::black);
     }
-    if (field_.heldElement >= 0 && field_.hasElements()) {
-        const QRegion drag = QRegionOf(field_.dragRegion);
-        const Element& held = field_.elements->element(field_.heldElement);
-        painter.setClipRegion(drag & clip);
-        painter.drawImage(QPoint(held.fieldRect.left - v.scrollX, held.fieldRect.top - v.scrollY),
-                          ImageOver(held.image));
-        clip -= drag;
-    }
     painter.setClipRegion(clip);
     const QImage picture = ImageOver(field_.fieldPicture);
     for (const QRect& r : clip)
         painter.drawImage(r.topLeft(), picture, r.translated(v.scrollX, v.scrollY));
+    paintCarriedImages(painter, clip);
     if (!inverted_.isEmpty()) {
         painter.setClipRegion(inverted_ & event->region());
         // A bitwise inversion: the field's pixels carry no alpha, so blending modes don't fit.
@@ -168,6 +161,17 @@ void FieldView::paintEvent(QPaintEvent* event) {
     }
     if (isCaptionFramesDue_)
         paintCaptionFrames(painter);
+}
+
+void FieldView::paintCarriedImages(QPainter& painter, const QRegion& clip) {
+    const QRect bounds = clip.boundingRect();
+    for (const CarriedImage& c : CarriedImages(field_)) {
+        const Rect box = c.clip.boundingBox();
+        if (!bounds.intersects(QRect(box.left, box.top, box.width(), box.height())))
+            continue;
+        painter.setClipRegion(QRegionOf(c.clip) & clip);
+        painter.drawImage(QPoint(c.origin.x, c.origin.y), ImageOver(*c.image));
+    }
 }
 
 void FieldView::showCaptionFramesOnce() {
@@ -211,13 +215,10 @@ void FieldView::mousePressEvent(QMouseEvent* event) {
 void FieldView::mouseMoveEvent(QMouseEvent* event) {
     track(event->position());
     const int keyState = KeyStateOf(event->buttons(), event->modifiers());
-    const Point scroll{field_.viewport.scrollX, field_.viewport.scrollY};
-    const JoinReaction reaction =
-        ApplyJoinReaction(game_, DragStep(field_, keyState, pointer_, game_.gameComplete));
-    if (reaction != JoinReaction::Nothing && onJoinReaction)
-        onJoinReaction(reaction);
-    const bool hasScrolled = scroll != Point{field_.viewport.scrollX, field_.viewport.scrollY};
-    if (hasScrolled && keyState == 0) {
+    const bool hasScrolled = dragStep(keyState);
+    const bool isCarrying =
+        field_.heldElement >= 0 && (keyState == kDragChord || IsDetachChord(keyState));
+    if (hasScrolled && (keyState == 0 || isCarrying)) {
         edgeKeyState_ = keyState;
         edgeScrollTimer_.start();
     } else if (!hasScrolled) {
@@ -225,12 +226,25 @@ void FieldView::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
+bool FieldView::dragStep(int keyState) {
+    const Point scroll{field_.viewport.scrollX, field_.viewport.scrollY};
+    const JoinReaction reaction =
+        ApplyJoinReaction(game_, DragStep(field_, keyState, pointer_, game_.gameComplete));
+    if (reaction != JoinReaction::Nothing && onJoinReaction)
+        onJoinReaction(reaction);
+    return scroll != Point{field_.viewport.scrollX, field_.viewport.scrollY};
+}
+
 void FieldView::edgeScrollTick() {
     // The pointer has rested since the last step, or left the window without a move reaching
     // the field: each step reads it afresh, so the chain ends once it lies outside every strip.
+    // A carried piece goes on with drag steps until it is put down or snaps.
     track(mapFromGlobal(QCursor::pos()));
-    if (QGuiApplication::mouseButtons() != Qt::NoButton ||
-        !EdgeScrollStep(field_, edgeKeyState_, pointer_))
+    const bool hasScrolled = edgeKeyState_ == 0
+                                 ? QGuiApplication::mouseButtons() == Qt::NoButton &&
+                                       EdgeScrollStep(field_, edgeKeyState_, pointer_)
+                                 : field_.heldElement >= 0 && dragStep(edgeKeyState_);
+    if (!hasScrolled)
         edgeScrollTimer_.stop();
 }
 

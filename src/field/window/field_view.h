@@ -28,8 +28,8 @@ QCursor QCursorOf(CursorShape shape);
 /// Ctrl 0x8, middle 0x10.
 int KeyStateOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
-/// The client area of the main window: paints the field picture (and the held element through
-/// its drag region) and routes mouse, wheel and key events into the field engine.
+/// The client area of the main window: paints the field picture (and what the pointer carries
+/// over it) and routes mouse, wheel and key events into the field engine.
 class FieldView : public QWidget {
 public:
     FieldView(Field& field, GameState& game, QWidget* parent);
@@ -71,14 +71,20 @@ protected:
 
 private:
     void track(QPointF position);
+    /// A drag step to the pointer with `keyState`, its joins taken in; returns whether the
+    /// view scrolled.
+    bool dragStep(int keyState);
     void edgeScrollTick();
+    /// Draws what the pointer carries over the field picture, within `clip`.
+    void paintCarriedImages(QPainter& painter, const QRegion& clip);
     void paintCaptionFrames(QPainter& painter);
 
     Field& field_;
     GameState& game_;
     Point pointer_;
     int edgeKeyState_ = 0;
-    QTimer edgeScrollTimer_;  // paces edge scrolling while the pointer rests in a strip
+    QTimer edgeScrollTimer_;  // paces edge scrolling while the pointer rests in a strip, also
+                              // with a piece carried there
     int wheelRemainder_ = 0;  // eighths of a degree not yet making a notch
     QTimer hintCursorTimer_;  // takes the hint cursor down when its time is over
     CursorShape shownCursor_ = CursorShape::Arrow;
