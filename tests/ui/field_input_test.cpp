@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include "dialogs/size_part_dlg.h"
 #include "field/window/command_ids.h"
@@ -105,6 +106,36 @@ TEST_F(FieldInputTest, EdgeScrollingStopsOnceThePointerHasLeftTheWindow) {
     QTest::qWait(250);
     EXPECT_EQ(v.scrollX, left);
     EXPECT_LT(v.scrollX, v.scrollMaxX);
+}
+
+TEST_F(FieldInputTest, APieceHeldInTheEdgeStripKeepsScrollingTheField) {
+    frame->setGeometry(40, 40, 600, 400);
+    startGame();
+    frame->field().extraOptions.scrollWhileCarrying = true;
+    QApplication::processEvents();
+    const Viewport& v = viewport();
+    ASSERT_GT(v.scrollMaxX, 100);
+    // The button goes through the window system, so that the pointer's own moves carry it.
+    QWindow* window = frame->windowHandle();
+    const auto inWindow = [&](QPoint client) {
+        return window->mapFromGlobal(view().mapToGlobal(client));
+    };
+    const Rect core = frame->game().elements->baseRects()[0];
+    const QPoint grab((core.left + core.right) / 2, (core.top + core.bottom) / 2);
+    QCursor::setPos(view().mapToGlobal(grab));
+    QTest::mousePress(window, Qt::LeftButton, {}, inWindow(grab));
+    ASSERT_EQ(frame->field().heldElement, 0);
+    const QPoint inRightStrip(view().width() - 2, grab.y());
+    QCursor::setPos(view().mapToGlobal(inRightStrip));
+    // Held still in the strip, the piece goes on scrolling the field and moving with it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return v.scrollX > 3 * settings.mouseScrollSpeed; }, 2000));
+    EXPECT_EQ(frame->game().elements->baseRects()[0].right - v.scrollX, view().width());
+
+    QTest::mouseRelease(window, Qt::LeftButton, {}, inWindow(inRightStrip));
+    EXPECT_EQ(frame->field().heldElement, -1);
+    const int left = v.scrollX;
+    QTest::qWait(200);
+    EXPECT_EQ(v.scrollX, left);
 }
 
 TEST_F(FieldInputTest, SpaceIsIgnoredWhileAPieceIsCarried) {
