@@ -139,7 +139,7 @@ void FieldView::invert(const QRegion& region) {
 void FieldView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const Viewport& v = field_.viewport;
-    QRegion clip = event->region();
+    const QRegion clip = event->region();
     const QRect fieldInClient(-v.scrollX, -v.scrollY, field_.fieldPicture.width(),
                               field_.fieldPicture.height());
     const QRegion beyond = clip - fieldInClient;
@@ -169,7 +169,8 @@ void FieldView::paintCarriedImages(QPainter& painter, const QRegion& clip) {
         const Rect box = c.clip.boundingBox();
         if (!bounds.intersects(QRect(box.left, box.top, box.width(), box.height())))
             continue;
-        painter.setClipRegion(QRegionOf(c.clip) & clip);
+        // Qt clips the painting to the paint event's region by itself.
+        painter.setClipRegion(QRegionOf(c.clip));
         painter.drawImage(QPoint(c.origin.x, c.origin.y), ImageOver(*c.image));
     }
 }
