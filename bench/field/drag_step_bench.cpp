@@ -1,10 +1,12 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "bench_game.h"
 #include "core/element_set.h"
 #include "core/join_rules.h"
+#include "field/compose_client_area.h"
 #include "field/dragging.h"
 #include "field/key_state.h"
 
@@ -85,6 +87,47 @@ void BM_DragStep(benchmark::State& state) {
     state.counters["peak_MiB"] = PeakResidentMiB();
 }
 BENCHMARK(BM_DragStep)->Arg(1)->Arg(200)->Unit(benchmark::kMicrosecond);
+
+// The whole 200-piece block shown while carried: each drag step as above, then the client area
+// composed where the step invalidated, as the window repaints it: the block's bounding box at
+// both of its places (it holds every member's old and new box).
+void BM_DragStepWholeBlock(benchmark::State& state) {
+    DragGame& dg = Game();
+    Field& field = *dg.game.field;
+    const ElementSet& set = *dg.game.set;
+    const int h = dg.blockPiece;
+    const Rect& base = set.baseRects()[h];
+    Viewport& v = field.viewport;
+    v.scrollX = std::clamp(base.left - 500, 0, v.scrollMaxX);
+    v.scrollY = std::clamp(base.top - 500, 0, v.scrollMaxY);
+    const Point grip = v.toClient({base.left + 32, base.top + 32});
+    field.extraOptions.showWholeBlock = true;
+    dg.game.platform.pointer = grip;
+    PickElement(field, kDragChord);
+    DragStep(field, kDragChord, {grip.x + 3, grip.y}, false);
+    Rect area = set.fieldRegions()[h].boundingBox();
+    for (int j : set.members(h)) {
+        const Rect box = set.fieldRegions()[j].boundingBox();
+        area = {std::min(area.left, box.left - 3), std::min(area.top, box.top),
+                std::max(area.right, box.right), std::max(area.bottom, box.bottom)};
+    }
+    area = area.translated(-v.scrollX, -v.scrollY);
+    Bitmap32 client(v.clientRect.width(), v.clientRect.height());
+    int joins = 0, step = 0;
+    for (auto _ : state) {
+        const Point to{grip.x + (++step % 2 == 0 ? 3 : 0), grip.y};
+        joins += DragStep(field, kDragChord, to, false) != JoinReaction::Nothing;
+        ComposeClientArea(field, client, area);
+        benchmark::DoNotOptimize(client.row(area.top).data());
+    }
+    ReleaseElement(field);
+    field.extraOptions.showWholeBlock = false;
+    if (joins != 0)
+        state.SkipWithError("a join was made");
+    state.counters["members"] = static_cast<double>(set.members(h).size());
+    state.counters["area_px"] = static_cast<double>(area.width()) * area.height();
+}
+BENCHMARK(BM_DragStepWholeBlock)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tessary

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/element_set.h"
+#include "core/region.h"
+#include "field/carried_images.h"
 #include "field/field.h"
 #include "field/region_blit.h"
 #include "field/scale_down.h"
@@ -26,19 +27,22 @@ void CopyArea(const Bitmap32& source, const Rect& area, Point shift, Bitmap32& o
     }
 }
 
-// The field area the held element may draw on.
-Rect HeldFieldArea(const Field& field) {
-    return field.elements->element(field.heldElement).fieldRect;
+// The field area what the pointer carries covers.
+Rect CarriedFieldArea(const Field& field, const std::vector<CarriedImage>& carried) {
+    Region covered;
+    for (const CarriedImage& c : carried)
+        covered |= Region::FromRect(c.clip.boundingBox());
+    return covered.boundingBox().translated(field.viewport.scrollX, field.viewport.scrollY);
 }
 
-// Draws the held element over `target`, whose pixel (0, 0) lies at client point `origin`,
-// within `clip` (target coordinates).
-void DrawHeld(const Field& field, Bitmap32& target, Point origin, const Region& clip) {
-    const Element& held = field.elements->element(field.heldElement);
-    const Point corner =
-        field.viewport.toClient({held.fieldRect.left - origin.x, held.fieldRect.top - origin.y});
-    CopyThroughRegion(target, held.image, corner, field.dragRegion.translated(-origin.x, -origin.y),
-                      &clip);
+// Draws what the pointer carries over `target`, whose pixel (0, 0) lies at client point
+// `origin`, within `clip` (target coordinates).
+void DrawCarried(const std::vector<CarriedImage>& carried, Bitmap32& target, Point origin,
+                 const Region& clip) {
+    for (const CarriedImage& c : carried) {
+        CopyThroughRegion(target, *c.image, {c.origin.x - origin.x, c.origin.y - origin.y},
+                          c.clip.translated(-origin.x, -origin.y), &clip);
+    }
 }
 
 void ComposeAtFullSize(const Field& field, Bitmap32& out, const Rect& area) {
@@ -49,8 +53,7 @@ void ComposeAtFullSize(const Field& field, Bitmap32& out, const Rect& area) {
     const Rect shown =
         Intersection(Intersection(area, {0, 0, out.width(), out.height()}), fieldInClient);
     CopyArea(picture, shown.translated(v.scrollX, v.scrollY), {v.scrollX, v.scrollY}, out);
-    if (field.heldElement >= 0 && field.hasElements())
-        DrawHeld(field, out, {}, Region::FromRect(area));
+    DrawCarried(CarriedImages(field), out, {}, Region::FromRect(area));
 }
 
 void ComposeScaled(const Field& field, Bitmap32& out, const Rect& area, ScaledFieldCopy& scaled) {
@@ -67,18 +70,19 @@ void ComposeScaled(const Field& field, Bitmap32& out, const Rect& area, ScaledFi
         return;
     scaled.refresh(shown);
     CopyArea(scaled.bitmap(), shown, origin, out);
-    if (field.heldElement < 0 || !field.hasElements())
+    const std::vector<CarriedImage> carried = CarriedImages(field);
+    if (carried.empty())
         return;
-    // The scaled pixels the held element touches are made afresh from the field pixels they
-    // read with the element drawn over them.
-    const Rect heldScaled = Intersection(zoom.scaledCover(HeldFieldArea(field)), shown);
+    // The scaled pixels of what is carried are made afresh from the field pixels they read
+    // with the carried images drawn over them.
+    const Rect heldScaled = Intersection(zoom.scaledCover(CarriedFieldArea(field, carried)), shown);
     if (heldScaled.isEmpty())
         return;
     const Rect read = Intersection(zoom.fieldCover(heldScaled), {0, 0, fieldSize.x, fieldSize.y});
     Bitmap32 under = Bitmap32::Uninitialised(read.width(), read.height());
     CopyArea(field.fieldPicture, read, {read.left, read.top}, under);
-    DrawHeld(field, under, v.toClient({read.left, read.top}),
-             Region::FromRect({0, 0, read.width(), read.height()}));
+    DrawCarried(carried, under, v.toClient({read.left, read.top}),
+                Region::FromRect({0, 0, read.width(), read.height()}));
     ScaleDownArea(under, {read.left, read.top}, fieldSize, zoom, heldScaled, out,
                   {heldScaled.left - origin.x, heldScaled.top - origin.y});
 }

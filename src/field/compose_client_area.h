@@ -9,9 +9,8 @@ class ScaledFieldCopy;
 struct Field;
 
 /// What the player sees in `area` (screen pixels) of the client area: the field picture at the
-/// scroll offset, scaled by the viewport's zoom, and the held element's image through the drag
-/// region on top. At a zoom other than 100 % the scaled pixels come from `scaled`, a copy of
-/// this field's picture at that zoom, and the held element is composed with the field pixels
+/// scroll offset, scaled by the viewport's zoom, and what the pointer carries on top (CarriedImages). At a zoom other than 100 % the scaled pixels come from `scaled`, a copy of
+/// this field's picture at that zoom, and what is carried is composed with the field pixels
 /// under it before it is scaled, so that it looks as it will once put down. `out` is the whole
 /// client area in screen pixels (resized to it when it is not); only `area` is written, and
 /// client pixels beyond the field are left alone.

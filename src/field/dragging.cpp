@@ -1,5 +1,7 @@
 #include "field/dragging.h"
 
+#include <algorithm>
+
 #include "core/bring_to_front.h"
 #include "core/detach_element.h"
 #include "core/element_set.h"
@@ -31,6 +33,35 @@ int LimitMotion(int raw, int scroll, int low, int high, int limitLow, int limitH
     if (raw > -scroll && high + raw >= limitHigh)
         return limitHigh - high;
     return raw;
+}
+
+// The held element h of a block moved by `motion`: its block mates follow. The first step of
+// the drag lifts them out of the field picture. `isShown`: the mates are drawn following the
+// pointer, so each one's old and new places are invalidated, by their bounding box (cheap to
+// build, and the window repaints boxes anyway).
+void CarryBlockMates(Field& field, int h, Point motion, bool isShown) {
+    ElementSet& set = *field.elements;
+    Element& held = set.element(h);
+    if (!held.blockMoved) {
+        for (int j : set.members(h)) {
+            if (j != h)
+                LiftElement(field, j, {.invalidate = true});
+        }
+    }
+    if (isShown && motion != Point{}) {
+        const Viewport& v = field.viewport;
+        for (int j : set.members(h)) {
+            if (j == h)
+                continue;
+            const Rect old = set.fieldRegions()[j].boundingBox().translated(-v.scrollX, -v.scrollY);
+            field.platform.invalidate(Region::FromRect(
+                {std::min(old.left, old.left + motion.x), std::min(old.top, old.top + motion.y),
+                 std::max(old.right, old.right + motion.x),
+                 std::max(old.bottom, old.bottom + motion.y)}));
+        }
+    }
+    MoveBlockMembers(set, h, motion.x, motion.y);
+    held.blockMoved = true;
 }
 
 // A join ended the drag: the grown block is drawn where it now lies. The button is still
@@ -106,6 +137,9 @@ JoinReaction DragStep(Field& field, int keyState, Point client, bool isMarkedCom
     if (!held.lifted)
         LiftElement(field, h, {.beneath = Beneath::AllElements});
 
+    // Carried into an edge strip, the view may scroll on; the motion below counts from the new
+    // origin, so the element keeps its place under the pointer.
+    const bool hasScrolled = CarryScrollStep(field, client);
     const Viewport& v = field.viewport;
     const Rect& B = set.baseRects()[h];
     const Rect& L = v.clientRect;
@@ -118,23 +152,21 @@ JoinReaction DragStep(Field& field, int keyState, Point client, bool isMarkedCom
     field.lastCursor = {field.lastCursor.x + dx, field.lastCursor.y + dy};
     set.moveElement(h, dx, dy);
 
-    oldRegion |= set.fieldRegions()[h];
-    oldRegion.offset(-v.scrollX, -v.scrollY);
-    field.platform.invalidate(oldRegion);
+    if (hasScrolled) {
+        field.platform.invalidateAll();
+    } else {
+        oldRegion |= set.fieldRegions()[h];
+        oldRegion.offset(-v.scrollX, -v.scrollY);
+        field.platform.invalidate(oldRegion);
+    }
     RefreshDragRegion(field);
+    if (isDrag && !held.alone)
+        CarryBlockMates(field, h, {dx, dy}, !hasScrolled && field.extraOptions.showWholeBlock);
+    if (hasScrolled)
+        field.platform.repaintNow();
 
     if (!isDrag)
         return JoinReaction::Nothing;
-    if (!held.alone) {
-        if (!held.blockMoved) {
-            for (int j : set.members(h)) {
-                if (j != h)
-                    LiftElement(field, j, {.invalidate = true});
-            }
-        }
-        MoveBlockMembers(set, h, dx, dy);
-        held.blockMoved = true;
-    }
     const int joins = ApplyJoinRules(set, h);
     if (joins == 0)
         return JoinReaction::Nothing;

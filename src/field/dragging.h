@@ -20,9 +20,12 @@ void PickElement(Field& field, int keyState);
 /// A mouse move to client point `client` with `keyState`. With the drag chord the held element
 /// carries its block and may snap; with a detach chord a held element alone follows the mouse
 /// without snapping. The element's core square stops at the edges of the client area in the
-/// direction of motion. Any other key state edge-scrolls (when enabled) and leaves the held
-/// element where it is, also when edge scrolling is off, so that a held block never comes
-/// apart from its carried mates. A snap ends the drag and draws the grown block; the reaction
+/// direction of motion; with the player's scrollWhileCarrying, a pointer in an edge strip
+/// scrolls the view on and the element keeps its place under the pointer (the client area is
+/// then repainted at once). With showWholeBlock the carried mates are invalidated old and new,
+/// for they are shown following the pointer. Any other key state edge-scrolls (when enabled) and
+/// leaves the held element where it is, also when edge scrolling is off, so that a held block never
+/// comes apart from its carried mates. A snap ends the drag and draws the grown block; the reaction
 /// to the joins is returned (`isMarkedComplete`: the game was already completed).
 JoinReaction DragStep(Field& field, int keyState, Point client, bool isMarkedComplete);
 

@@ -15,4 +15,11 @@ struct Field;
 /// pointer rests and no input waits.
 bool EdgeScrollStep(Field& field, int keyState, Point client);
 
+/// One step of scrolling while a piece is carried, with the player's scrollWhileCarrying, for
+/// the pointer at client point `client`: within mouseScrollArea of an edge, or beyond it (the
+/// mouse is captured), the origin moves mouseScrollSpeed towards that edge on each axis, as far
+/// as the field reaches. Only the origin changes: the drag step moves the carried piece along
+/// and repaints. Returns whether the origin moved.
+bool CarryScrollStep(Field& field, Point client);
+
 }  // namespace tessary

@@ -57,6 +57,38 @@ TEST(DraggingTest, CarriedBlockIsAbsentFromTheFieldPictureUntilRelease) {
     EXPECT_FALSE(game.platform.isMouseCaptured);
 }
 
+TEST(DraggingTest, AWholeCarriedBlockShowsAsItWillLieOnceDropped) {
+    // The block {0, 1, 2} is carried over the loose row below it, the view scrolled.
+    TestGame game({.rows = 2, .columns = 3});
+    ASSERT_EQ(game.dropBeside(1, 0, kRight), JoinReaction::Joined);
+    ASSERT_EQ(game.dropBeside(2, 1, kRight), JoinReaction::Joined);
+    game.field().extraOptions.showWholeBlock = true;
+    Viewport& v = game.field().viewport;
+    v.scrollX = 30;
+    v.scrollY = 10;
+    const Point from = game.centre(1);
+    game.pick(from, kDragChord);
+    game.dragTo({from.x + 20, from.y + 100});
+    std::vector<Region> before;
+    for (int i : {0, 1, 2})
+        before.push_back(game.set().fieldRegions()[i]);
+    game.platform.clearRecords();
+    game.dragTo({from.x + 37, from.y + 140});
+
+    // Every member's old and new place is repainted.
+    for (int i : {0, 1, 2}) {
+        const Region moved = (before[i] | game.set().fieldRegions()[i]).translated(-30, -10);
+        EXPECT_TRUE((moved - game.platform.invalidated).isEmpty()) << "member " << i;
+    }
+    Bitmap32 carried;
+    ComposeClientArea(game.field(), carried, v.clientRect);
+    ASSERT_EQ(game.field().heldElement, 1);
+    ReleaseElement(game.field());
+    Bitmap32 dropped;
+    ComposeClientArea(game.field(), dropped, v.clientRect);
+    EXPECT_TRUE(DifferingPixels(carried, dropped).empty());
+}
+
 TEST(DraggingTest, ClientAreaShowsTheFieldAtTheScrollOffsetAndTheHeldElementOnTop) {
     TestGame game;
     Viewport& v = game.field().viewport;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "field/dragging.h"
 #include "field/edge_scroll.h"
 #include "field/key_state.h"
 #include "field/keyboard_and_wheel.h"
@@ -203,6 +204,61 @@ TEST(EdgeScrollTest, PreconditionsStopIt) {
     game.field().cursor.setCapturing(false);
     game.field().elements = nullptr;
     EXPECT_FALSE(EdgeScrollStep(game.field(), kNone, {795, 590}));
+}
+
+// A piece carried into the right strip with scrollWhileCarrying: the pointer rests at client
+// (760, 68), in the 50-pixel strip, and the window repeats the drag step there.
+class CarryScrollTest : public ::testing::Test {
+protected:
+    CarryScrollTest() : game({.rows = 1, .columns = 2}) {
+        game.settings.mouseScrollArea = 50;
+        game.settings.mouseScrollSpeed = 10;
+        game.field().extraOptions.scrollWhileCarrying = true;
+    }
+
+    JoinReaction restInStrip() {
+        return DragStep(game.field(), kDragChord, kInStrip, game.isMarkedComplete);
+    }
+
+    static constexpr Point kInStrip{760, 68};
+    TestGame game;
+};
+
+TEST_F(CarryScrollTest, TheViewScrollsUnderTheCarriedPieceUntilTheFieldEnds) {
+    const Viewport& v = game.field().viewport;
+    game.pick(game.centre(0), kDragChord);
+    game.field().extraOptions.scrollWhileCarrying = false;
+    restInStrip();
+    EXPECT_EQ(v.scrollX, 0) << "the option is off";
+    game.field().extraOptions.scrollWhileCarrying = true;
+
+    for (int step = 1; step <= 45; ++step) {
+        restInStrip();
+        EXPECT_EQ(v.scrollX, std::min(10 * step, 400)) << step;
+        EXPECT_EQ(game.core(0), (Point{728 + v.scrollX, 36})) << step;
+        EXPECT_EQ(HitTest(game.field(), v.toField(kInStrip)), 0) << step;
+    }
+    EXPECT_EQ(game.platform.repaints, 40) << "each step that scrolled repaints at once";
+    ReleaseElement(game.field());
+    EXPECT_EQ(game.field().fieldPicture, game.redrawnFromScratch());
+}
+
+TEST_F(CarryScrollTest, ACarriedPieceSnapsWhereTheScrollTakesIt) {
+    // Element 1, the right neighbour of element 0, lies beyond the view.
+    game.set().moveElement(1, 1002 - game.core(1).x, 0);
+    RedrawField(game.field(), {.clear = true});
+    game.pick(game.centre(0), kDragChord);
+    int steps = 0;
+    JoinReaction reaction = JoinReaction::Nothing;
+    while (reaction == JoinReaction::Nothing && game.field().heldElement >= 0 && steps < 50) {
+        reaction = restInStrip();
+        ++steps;
+    }
+    EXPECT_EQ(reaction, JoinReaction::CompletedNow);
+    EXPECT_GT(steps, 10);
+    EXPECT_EQ(game.core(0), (Point{1002 - 64, 36}));
+    EXPECT_EQ(game.field().heldElement, -1);
+    EXPECT_EQ(game.field().fieldPicture, game.redrawnFromScratch());
 }
 
 }  // namespace

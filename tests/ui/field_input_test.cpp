@@ -107,6 +107,33 @@ TEST_F(FieldInputTest, EdgeScrollingStopsOnceThePointerHasLeftTheWindow) {
     EXPECT_LT(v.scrollX, v.scrollMaxX);
 }
 
+TEST_F(FieldInputTest, APieceHeldInTheEdgeStripKeepsScrollingTheField) {
+    frame->setGeometry(40, 40, 600, 400);
+    startGame();
+    frame->field().extraOptions.scrollWhileCarrying = true;
+    settings.enableMouseScroll = 0;  // only the carried piece scrolls
+    const Viewport& v = viewport();
+    ASSERT_GT(v.scrollMaxX, 100);
+    const Rect core = frame->game().elements->baseRects()[0];
+    const QPoint grab((core.left + core.right) / 2, (core.top + core.bottom) / 2);
+    const QPoint inRightStrip(view().width() - 2, grab.y());
+    // The pointer rests in the strip from here on; the move it makes there is let through
+    // before the button goes down.
+    QCursor::setPos(view().mapToGlobal(inRightStrip));
+    QApplication::processEvents();
+    mouse(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+    ASSERT_EQ(frame->field().heldElement, 0);
+    mouse(QEvent::MouseMove, inRightStrip, Qt::NoButton, Qt::LeftButton);
+    // Held still in the strip, the piece goes on scrolling the field and moving with it.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return v.scrollX > 3 * settings.mouseScrollSpeed; }, 2000));
+    EXPECT_EQ(frame->game().elements->baseRects()[0].right - v.scrollX, view().width());
+
+    mouse(QEvent::MouseButtonRelease, inRightStrip, Qt::LeftButton, Qt::NoButton);
+    const int left = v.scrollX;
+    QTest::qWait(200);
+    EXPECT_EQ(v.scrollX, left);
+}
+
 TEST_F(FieldInputTest, SpaceIsIgnoredWhileAPieceIsCarried) {
     startGame();
     frame->runCommand(kCmdToggleFullScreen);

@@ -14,7 +14,7 @@
 #include <chrono>
 #include <cstdlib>
 
-#include "core/element_set.h"
+#include "field/carried_images.h"
 #include "field/compose_client_area.h"
 #include "field/dragging.h"
 #include "field/edge_scroll.h"
@@ -219,20 +219,25 @@ void FieldView::paintScaled(QPainter& painter, const QRegion& clip) {
         painter.drawImage(r.topLeft(), image, r);
 }
 
-void FieldView::paintFullSize(QPainter& painter, QRegion clip) {
+void FieldView::paintFullSize(QPainter& painter, const QRegion& clip) {
     const Viewport& v = field_.viewport;
-    if (field_.heldElement >= 0 && field_.hasElements()) {
-        const QRegion drag = QRegionOf(field_.dragRegion);
-        const Element& held = field_.elements->element(field_.heldElement);
-        painter.setClipRegion(drag & clip);
-        painter.drawImage(QPoint(held.fieldRect.left - v.scrollX, held.fieldRect.top - v.scrollY),
-                          ImageOver(held.image));
-        clip -= drag;
-    }
     painter.setClipRegion(clip);
     const QImage picture = ImageOver(field_.fieldPicture);
     for (const QRect& r : clip)
         painter.drawImage(r.topLeft(), picture, r.translated(v.scrollX, v.scrollY));
+    paintCarriedImages(painter, clip);
+}
+
+void FieldView::paintCarriedImages(QPainter& painter, const QRegion& clip) {
+    const QRect bounds = clip.boundingRect();
+    for (const CarriedImage& c : CarriedImages(field_)) {
+        const Rect box = c.clip.boundingBox();
+        if (!bounds.intersects(QRect(box.left, box.top, box.width(), box.height())))
+            continue;
+        // Qt clips the painting to the paint event's region by itself.
+        painter.setClipRegion(QRegionOf(c.clip));
+        painter.drawImage(QPoint(c.origin.x, c.origin.y), ImageOver(*c.image));
+    }
 }
 
 void FieldView::showCaptionFramesOnce() {
@@ -276,13 +281,10 @@ void FieldView::mousePressEvent(QMouseEvent* event) {
 void FieldView::mouseMoveEvent(QMouseEvent* event) {
     track(event->position());
     const int keyState = KeyStateOf(event->buttons(), event->modifiers());
-    const Point scroll{field_.viewport.scrollX, field_.viewport.scrollY};
-    const JoinReaction reaction =
-        ApplyJoinReaction(game_, DragStep(field_, keyState, pointer(), game_.gameComplete));
-    if (reaction != JoinReaction::Nothing && onJoinReaction)
-        onJoinReaction(reaction);
-    const bool hasScrolled = scroll != Point{field_.viewport.scrollX, field_.viewport.scrollY};
-    if (hasScrolled && keyState == 0) {
+    const bool hasScrolled = dragStep(keyState);
+    const bool isCarrying =
+        field_.heldElement >= 0 && (keyState == kDragChord || IsDetachChord(keyState));
+    if (hasScrolled && (keyState == 0 || isCarrying)) {
         edgeKeyState_ = keyState;
         edgeScrollTimer_.start();
     } else if (!hasScrolled) {
@@ -290,12 +292,25 @@ void FieldView::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
+bool FieldView::dragStep(int keyState) {
+    const Point scroll{field_.viewport.scrollX, field_.viewport.scrollY};
+    const JoinReaction reaction =
+        ApplyJoinReaction(game_, DragStep(field_, keyState, pointer(), game_.gameComplete));
+    if (reaction != JoinReaction::Nothing && onJoinReaction)
+        onJoinReaction(reaction);
+    return scroll != Point{field_.viewport.scrollX, field_.viewport.scrollY};
+}
+
 void FieldView::edgeScrollTick() {
     // The pointer has rested since the last step, or left the window without a move reaching
     // the field: each step reads it afresh, so the chain ends once it lies outside every strip.
+    // A carried piece goes on with drag steps until it is put down or snaps.
     track(mapFromGlobal(QCursor::pos()));
-    if (QGuiApplication::mouseButtons() != Qt::NoButton ||
-        !EdgeScrollStep(field_, edgeKeyState_, pointer()))
+    const bool hasScrolled = edgeKeyState_ == 0
+                                 ? QGuiApplication::mouseButtons() == Qt::NoButton &&
+                                       EdgeScrollStep(field_, edgeKeyState_, pointer())
+                                 : field_.heldElement >= 0 && dragStep(edgeKeyState_);
+    if (!hasScrolled)
         edgeScrollTimer_.stop();
 }
 

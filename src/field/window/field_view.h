@@ -31,8 +31,8 @@ QCursor QCursorOf(CursorShape shape);
 /// Ctrl 0x8, middle 0x10.
 int KeyStateOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 
-/// The client area of the main window: paints the field picture (and the held element through
-/// its drag region) at the viewport's zoom and routes mouse, wheel and key events into the field
+/// The client area of the main window: paints the field picture (and what the pointer carries
+/// over it) at the viewport's zoom and routes mouse, wheel and key events into the field
 /// engine. The engine's client coordinates are field pixels; the view converts between them and
 /// its own (screen) pixels.
 class FieldView : public QWidget {
@@ -86,10 +86,15 @@ protected:
 
 private:
     void track(QPointF position);
+    /// A drag step to the pointer with `keyState`, its joins taken in; returns whether the
+    /// view scrolled.
+    bool dragStep(int keyState);
     void edgeScrollTick();
+    /// Draws what the pointer carries over the field picture, within `clip`.
+    void paintCarriedImages(QPainter& painter, const QRegion& clip);
     void paintCaptionFrames(QPainter& painter);
     void paintScaled(QPainter& painter, const QRegion& clip);
-    void paintFullSize(QPainter& painter, QRegion clip);
+    void paintFullSize(QPainter& painter, const QRegion& clip);
     /// The view pixels that show any of `region` (the engine's client coordinates).
     QRegion viewRegionOf(const QRegion& region) const;
 
@@ -97,7 +102,8 @@ private:
     GameState& game_;
     Point pointer_;  // view pixels
     int edgeKeyState_ = 0;
-    QTimer edgeScrollTimer_;  // paces edge scrolling while the pointer rests in a strip
+    QTimer edgeScrollTimer_;  // paces edge scrolling while the pointer rests in a strip, also
+                              // with a piece carried there
     int wheelRemainder_ = 0;  // eighths of a degree not yet making a notch
     QTimer hintCursorTimer_;  // takes the hint cursor down when its time is over
     CursorShape shownCursor_ = CursorShape::Arrow;
