@@ -61,6 +61,9 @@ void FillHelpItems(QMenu* menu, const CommandSink& run) {
 void FillViewItems(QMenu* menu, const CommandSink& run) {
     AddCommand(menu, kCmdToggleFullScreen, "П&олноэкранный режим\tCtrl+M", run);
     AddCommand(menu, kCmdShowPicture, "Показать &картинку\tCtrl+P", run);
+    menu->addSeparator();
+    AddCommand(menu, kCmdOverview, "Обзор с&тола\tCtrl+W", run)->setCheckable(true);
+    menu->addSeparator();
     FillBackgroundItems(menu->addMenu(QString::fromUtf8("&Фон")), run);
 }
 

@@ -16,11 +16,16 @@ namespace tessary {
 void WindowPlatform::invalidate(const Region& clientRegion) {
     // The bounding box is cheap to build and repaints little more than the region.
     const Rect box = clientRegion.boundingBox();
-    if (!box.isEmpty())
-        view_.update(box.left, box.top, box.width(), box.height());
+    if (box.isEmpty())
+        return;
+    if (onRepaintAsked)
+        onRepaintAsked(box);
+    view_.update(box.left, box.top, box.width(), box.height());
 }
 
 void WindowPlatform::invalidateAll() {
+    if (onRepaintAsked)
+        onRepaintAsked(std::nullopt);
     view_.update();
 }
 
