@@ -37,6 +37,10 @@ public:
     /// it: the same part of the overview is repainted, everything for a scroll.
     void viewRepaintAsked(std::optional<Rect> clientBox);
 
+    /// The window's inside, within its frame: it shows the field as layout() lays it out.
+    QRect insideRect() const;
+    OverviewLayout layout() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -49,8 +53,6 @@ private:
     void fieldPictureChanged(const Rect& area) override;
     void fieldPictureReplaced() override;
 
-    QRect insideRect() const;
-    OverviewLayout layout() const;
     /// The window's size for the field's size now.
     QSize fittedSize() const;
     /// The window pixels that show field area `fieldArea`.
