@@ -40,6 +40,11 @@ struct Rect {
     }
 
     Rect translated(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+    /// The pixels in both boxes (empty when they do not meet).
+    Rect intersected(const Rect& o) const {
+        return {left > o.left ? left : o.left, top > o.top ? top : o.top,
+                right < o.right ? right : o.right, bottom < o.bottom ? bottom : o.bottom};
+    }
 
     friend bool operator==(const Rect&, const Rect&) = default;
 };

@@ -39,21 +39,16 @@ void RescaleAxis(int& scroll, int& scrollMax, int newMax) {
     scroll = std::min(scroll, newMax);
 }
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-    const std::int64_t q = a / b;
-    return q * b > a ? q - 1 : q;
-}
-
 // The field pixel that holds the centre of scaled pixel `scaled`: floor((scaled + 1/2) * d / n).
 int FieldAtCentreOf(int scaled, const ZoomScale& zoom) {
-    return static_cast<int>(FloorDiv((2 * std::int64_t{scaled} + 1) * zoom.denominator,
-                                     2 * std::int64_t{zoom.numerator}));
+    return static_cast<int>(FloorDivide((2 * std::int64_t{scaled} + 1) * zoom.denominator,
+                                        2 * std::int64_t{zoom.numerator}));
 }
 
 // The scaled pixel that holds the centre of field pixel `field`: floor((field + 1/2) * n / d).
 int ScaledAtCentreOf(int field, const ZoomScale& zoom) {
-    return static_cast<int>(FloorDiv((2 * std::int64_t{field} + 1) * zoom.numerator,
-                                     2 * std::int64_t{zoom.denominator}));
+    return static_cast<int>(FloorDivide((2 * std::int64_t{field} + 1) * zoom.numerator,
+                                        2 * std::int64_t{zoom.denominator}));
 }
 
 }  // namespace

@@ -7,6 +7,16 @@
 
 namespace tessary {
 
+/// a / b rounded down and up, for any signs (b > 0).
+constexpr std::int64_t FloorDivide(std::int64_t a, std::int64_t b) {
+    const std::int64_t q = a / b;
+    return q * b > a ? q - 1 : q;
+}
+constexpr std::int64_t CeilDivide(std::int64_t a, std::int64_t b) {
+    const std::int64_t q = a / b;
+    return q * b < a ? q + 1 : q;
+}
+
 /// The scale a view shows the field at: a field length L appears numerator * L / denominator
 /// pixels long. Scaled pixel i covers the field interval [i * d / n, (i + 1) * d / n), so a
 /// scaled pixel is the average of the field pixels it covers, weighted by how much of each it
@@ -22,18 +32,18 @@ struct ZoomScale {
     /// The scaled pixel that holds field coordinate `field` (floor), and the first scaled
     /// pixel wholly after it begins (ceil).
     int scaledFloor(int field) const {
-        return FloorDiv(std::int64_t{field} * numerator, denominator);
+        return static_cast<int>(FloorDivide(std::int64_t{field} * numerator, denominator));
     }
     int scaledCeil(int field) const {
-        return CeilDiv(std::int64_t{field} * numerator, denominator);
+        return static_cast<int>(CeilDivide(std::int64_t{field} * numerator, denominator));
     }
     /// The field pixel where scaled pixel `scaled` begins (floor), and the first field pixel
     /// wholly after that point (ceil).
     int fieldFloor(int scaled) const {
-        return FloorDiv(std::int64_t{scaled} * denominator, numerator);
+        return static_cast<int>(FloorDivide(std::int64_t{scaled} * denominator, numerator));
     }
     int fieldCeil(int scaled) const {
-        return CeilDiv(std::int64_t{scaled} * denominator, numerator);
+        return static_cast<int>(CeilDivide(std::int64_t{scaled} * denominator, numerator));
     }
 
     /// The scaled pixels that read any field pixel of `fieldArea`.
@@ -60,16 +70,6 @@ struct ZoomScale {
     friend bool operator<(const ZoomScale& a, const ZoomScale& b) {
         return std::int64_t{a.numerator} * b.denominator <
                std::int64_t{b.numerator} * a.denominator;
-    }
-
-private:
-    static int FloorDiv(std::int64_t a, std::int64_t b) {
-        const std::int64_t q = a / b;
-        return static_cast<int>(q * b > a ? q - 1 : q);
-    }
-    static int CeilDiv(std::int64_t a, std::int64_t b) {
-        const std::int64_t q = a / b;
-        return static_cast<int>(q * b < a ? q + 1 : q);
     }
 };
 

@@ -20,6 +20,15 @@ namespace {
 
 using MainFrameTest = UiFixture;
 
+// The "&Фон" submenu of "&Вид"; null when it is missing.
+QMenu* BackgroundSubmenu(QMenuBar* bar) {
+    for (QAction* a : bar->actions().at(2)->menu()->actions()) {
+        if (a->text() == QString::fromUtf8("&Фон"))
+            return a->menu();
+    }
+    return nullptr;
+}
+
 struct StateRow {
     const char* name;
     bool pictureLoaded;
@@ -94,7 +103,7 @@ TEST_F(MainFrameTest, MainMenuHasItsFourMenusAndTheTextureSwatches) {
         titles << a->text();
     EXPECT_EQ(titles, (QStringList{QString::fromUtf8("&Игра"), QString::fromUtf8("&Действия"),
                                    QString::fromUtf8("&Вид"), QString::fromUtf8("&Справка")}));
-    QMenu* background = frame->menuBar()->actions().at(2)->menu()->actions().last()->menu();
+    QMenu* background = BackgroundSubmenu(frame->menuBar());
     ASSERT_NE(background, nullptr);
     const QList<QAction*> items = background->actions();
     ASSERT_EQ(items.size(), 12);
@@ -127,7 +136,7 @@ TEST_F(MainFrameTest, OnlyTheMainKeyboardsDigitsChooseTextures) {
 
 // The background submenu, the last item of "&Вид", popped up away from the pointer.
 QMenu* PopUpBackgroundMenu(QMenuBar* bar) {
-    QMenu* background = bar->actions().at(2)->menu()->actions().last()->menu();
+    QMenu* background = BackgroundSubmenu(bar);
     QCursor::setPos(0, 0);
     background->popup(QPoint(200, 100));
     EXPECT_TRUE(QTest::qWaitForWindowExposed(background));

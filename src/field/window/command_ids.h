@@ -33,6 +33,7 @@ enum CommandId : int {
     kCmdZoomIn = 32850,
     kCmdZoomOut = 32851,
     kCmdZoom100 = 32852,
+    kCmdOverview = 32853,
     kCmdDrawCaptionFrames = 32796,
     kCmdExit = 57665,
     kCmdMenuButton = 2001,

@@ -21,6 +21,7 @@
 #include "field/window/game_assets.h"
 #include "field/window/help_window.h"
 #include "field/window/main_menus.h"
+#include "field/window/overview_window.h"
 #include "field/window/preview_window.h"
 #include "field/window/progress_window.h"
 #include "field/window/sound_player.h"
@@ -69,6 +70,10 @@ CMainFrame::CMainFrame(GameSettings& settings, const ScreenInfo& screen)
     applyBackground();
 
     preview_ = new PicturePreviewWindow(this, QSize(screen.width, screen.height));
+    overview_ = std::make_unique<OverviewWindow>(this, field_);
+    platform_->onRepaintAsked = [this](std::optional<Rect> box) {
+        overview_->viewRepaintAsked(box);
+    };
     field_.cursor.onChange = [this] { view_->refreshCursor(); };
     view_->onBusyChanged = [this](bool isBusy) {
         const QCursor busy = QCursorOf(CursorShape::Busy);
@@ -158,6 +163,7 @@ void CMainFrame::buildAccelerators() {
         {kCmdZoomIn, Qt::Key_Plus},
         {kCmdZoomIn, Qt::Key_Equal},
         {kCmdZoomOut, Qt::Key_Minus},
+        {kCmdOverview, QKeySequence(Qt::CTRL | Qt::Key_W)},
         {kCmdHelp, Qt::Key_F1},
         {kCmdControls, QKeySequence(Qt::CTRL | Qt::Key_C)},
         {kCmdBackgroundMenu, QKeySequence(Qt::CTRL | Qt::Key_B)},
@@ -193,6 +199,8 @@ void CMainFrame::updateMenu(QMenu* menu) {
         if (id == 0)
             continue;
         action->setEnabled(isCommandEnabled(id));
+        if (id == kCmdOverview)
+            action->setChecked(overview_->isVisible());
         const QString text = relabelledText(id);
         if (!text.isEmpty())
             action->setText(text);
@@ -295,6 +303,9 @@ void CMainFrame::runCommand(int id) {
                 QRect(view_->mapToGlobal(QPoint(0, 0)), view_->size()),
                 QSize(field_.viewport.screenWidth, field_.viewport.screenHeight));
             activateWindow();
+            return;
+        case kCmdOverview:
+            overviewCommand();
             return;
         case kCmdSolidBackground:
             chooseSolidBackground();

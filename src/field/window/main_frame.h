@@ -21,6 +21,7 @@ namespace tessary {
 
 class FieldView;
 class HelpWindow;
+class OverviewWindow;
 class PicturePreviewWindow;
 class ProgressWindow;
 class SoundPlayer;
@@ -62,6 +63,7 @@ public:
     Field& field() { return field_; }
     FieldView& fieldView() { return *view_; }
     PicturePreviewWindow& previewWindow() { return *preview_; }
+    OverviewWindow& overviewWindow() { return *overview_; }
     QMenu& fullScreenMenu() { return *fullScreenMenu_; }
     QLabel& timerDisplay() { return *timerDisplay_; }
     bool isFullScreenMode() const { return settings_.fullScreen != 0; }
@@ -150,6 +152,9 @@ private:
     /// picture or a saved game).
     void showPicturePreview();
 
+    // The overview window: shown and hidden by its command.
+    void overviewCommand();
+
     // The information windows: About and Controls.
     void aboutCommand();
     void controlsCommand();
@@ -160,6 +165,8 @@ private:
     FieldView* view_ = nullptr;
     std::unique_ptr<WindowPlatform> platform_;
     Field field_;
+    // Observes the field: made after it and gone before it.
+    std::unique_ptr<OverviewWindow> overview_;
     GameState game_;
     RotationWorker worker_;
     QTimer* workerPoll_ = nullptr;  // reaps the finished worker without blocking the GUI

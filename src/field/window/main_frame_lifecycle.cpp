@@ -15,6 +15,7 @@
 #include "field/window/completion_window.h"
 #include "field/window/field_view.h"
 #include "field/window/help_window.h"
+#include "field/window/overview_window.h"
 #include "field/window/preview_window.h"
 #include "field/window/sound_player.h"
 #include "field/window/window_platform.h"
@@ -244,6 +245,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     if (help_ != nullptr)
         help_->close();
     preview_->close();
+    overview_->close();
     sounds_->finishLoading();
     event->accept();
 }

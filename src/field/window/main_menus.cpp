@@ -65,6 +65,7 @@ void FillViewItems(QMenu* menu, const CommandSink& run) {
     AddCommand(menu, kCmdZoomIn, "Кр&упнее\t+", run);
     AddCommand(menu, kCmdZoomOut, "&Мельче\t-", run);
     AddCommand(menu, kCmdZoom100, "Мас&штаб 100%", run);
+    AddCommand(menu, kCmdOverview, "Обзор с&тола\tCtrl+W", run)->setCheckable(true);
     menu->addSeparator();
     FillBackgroundItems(menu->addMenu(QString::fromUtf8("&Фон")), run);
 }

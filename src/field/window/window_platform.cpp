@@ -15,10 +15,17 @@ namespace tessary {
 
 void WindowPlatform::invalidate(const Region& clientRegion) {
     // The bounding box is cheap to build and repaints little more than the region.
-    view_.updateClient(clientRegion.boundingBox());
+    const Rect box = clientRegion.boundingBox();
+    if (box.isEmpty())
+        return;
+    if (onRepaintAsked)
+        onRepaintAsked(box);
+    view_.updateClient(box);
 }
 
 void WindowPlatform::invalidateAll() {
+    if (onRepaintAsked)
+        onRepaintAsked(std::nullopt);
     view_.update();
 }
 

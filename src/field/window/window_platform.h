@@ -1,5 +1,9 @@
 #pragma once
 
+#include <functional>
+#include <optional>
+
+#include "core/geometry.h"
 #include "field/platform.h"
 
 class QMainWindow;
@@ -32,6 +36,11 @@ public:
     /// on the main thread itself the task runs at once.
     void runOnMainThread(const std::function<void()>& task) override;
     Point fullScreenClientSize() const override;
+
+    /// Told of every repaint the engine asks of the view, in the engine's client coordinates:
+    /// the region's bounding box, or nothing for the whole client area. For the windows that
+    /// show the field beside the view.
+    std::function<void(std::optional<Rect> clientBox)> onRepaintAsked;
 
 private:
     QMainWindow& frame_;
