@@ -46,6 +46,9 @@ enum class HelpTopic : int {
     CutHeightLabel = 20493,
     CutSample = 20494,
 
+    // The extra options dialog: one topic for the whole dialog.
+    ExtraOptions = 24576,
+
     // The OK and "Отмена" buttons of the settings and cut dialogs.
     OkButton = 40960,
     CancelButton = 40961,
@@ -84,6 +87,7 @@ inline constexpr std::array kHelpTopics = {
     HelpTopic::CutWidthLabel,
     HelpTopic::CutHeightLabel,
     HelpTopic::CutSample,
+    HelpTopic::ExtraOptions,
     HelpTopic::OkButton,
     HelpTopic::CancelButton,
 };

@@ -42,6 +42,11 @@ inline constexpr const char* kSettingsFileFailedMessage = "Ошибка при �
 inline constexpr const char* kDefaultSettingsMessage =
     "Параметры по умолчанию будут записаны в файл конфигурации.\nЭти параметры вступят в силу "
     "при следующем запуске игры.";
+/// The extra options file could not be written (error icon); "%s" its path. The options chosen
+/// stay in force until the program ends.
+inline constexpr const char* kExtraOptionsFileFailedMessage =
+    "Возникла ошибка при сохранении дополнительных настроек в файл %s.\nНастройки будут "
+    "действовать до выхода из игры.";
 
 // Capture of the field.
 

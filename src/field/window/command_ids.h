@@ -34,6 +34,7 @@ enum CommandId : int {
     kCmdZoomOut = 32851,
     kCmdZoom100 = 32852,
     kCmdOverview = 32853,
+    kCmdExtraOptions = 32854,
     kCmdDrawCaptionFrames = 32796,
     kCmdExit = 57665,
     kCmdMenuButton = 2001,

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "core/extra_options_file.h"
 #include "core/program_folder.h"
 #include "core/settings_file.h"
 #include "dialogs/help_request.h"
@@ -58,6 +59,7 @@ CMainFrame::CMainFrame(GameSettings& settings, const ScreenInfo& screen)
 
     ResetToDefaults(settings_);
     LoadStartupSettings(SettingsFilePath(), settings_);
+    useExtraOptionsFile(ExtraOptionsFilePath());
     SetHelpHandler([this](int topic, bool) { showHelp(topic); });
 
     Viewport& v = field_.viewport;
@@ -279,6 +281,9 @@ void CMainFrame::runCommand(int id) {
             return;
         case kCmdSettings:
             settingsCommand();
+            return;
+        case kCmdExtraOptions:
+            extraOptionsCommand();
             return;
         case kCmdSaveSettings:
             saveSettings();

@@ -75,6 +75,11 @@ public:
     const std::string& savedGamesFolder() const { return savedGamesFolder_; }
     void setSavedGamesFolder(std::string folder) { savedGamesFolder_ = std::move(folder); }
 
+    /// Where the player's extra options are kept: ExtraOptionsFilePath(), unless a test points
+    /// elsewhere. Pointing reads the options from there into the field, as at start-up.
+    const std::string& extraOptionsFile() const { return extraOptionsFile_; }
+    void useExtraOptionsFile(std::string path);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -145,6 +150,9 @@ private:
     void renderContour(std::uint32_t colour);
     void applyTimerVisibility();
 
+    // The extra options command: the dialog, then the options into the field and their file.
+    void extraOptionsCommand();
+
     // Saved games: the save-game and load-game commands.
     void saveGameCommand();
     void loadGameCommand();
@@ -181,6 +189,7 @@ private:
     bool wasMaximized_ = false;
     bool isClosing_ = false;
     std::string savedGamesFolder_ = SavedGamesFolder();
+    std::string extraOptionsFile_;
     int32_t lastValidThickness_ = 0;  // shown by the settings dialog for a stored 0; 0 none yet
     // The capture-rectangle mode.
     CaptureSelection capture_;

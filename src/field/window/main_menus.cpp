@@ -32,6 +32,7 @@ void FillGameItems(QMenu* menu, const CommandSink& run) {
     AddCommand(menu, kCmdSaveGame, "&Сохранить игру...\tF2", run);
     menu->addSeparator();
     AddCommand(menu, kCmdSettings, "&Настройки...\tCtrl+T", run);
+    AddCommand(menu, kCmdExtraOptions, "&Дополнительно...", run);
     AddCommand(menu, kCmdSaveSettings, "Сох&ранить настройки\tCtrl+S", run);
     AddCommand(menu, kCmdRestoreSettings, "&Восстановить настройки", run);
 }
