@@ -30,6 +30,7 @@ enum CommandId : int {
     kCmdCaptureRectangle = 32844,
     kCmdArrangeElements = 32845,
     kCmdShowAllElements = 32846,
+    kCmdCollectBorder = 32855,
     kCmdDrawCaptionFrames = 32796,
     kCmdExit = 57665,
     kCmdMenuButton = 2001,

@@ -13,6 +13,7 @@
 #include "dialogs/help_request.h"
 #include "dialogs/message_box.h"
 #include "field/arrange.h"
+#include "field/collect_border.h"
 #include "field/dragging.h"
 #include "field/field_drawing.h"
 #include "field/viewport.h"
@@ -80,6 +81,13 @@ CMainFrame::CMainFrame(GameSettings& settings, const ScreenInfo& screen)
     timerDisplay_->setFrameStyle(QFrame::Box | QFrame::Plain);
     timerDisplay_->setAutoFillBackground(true);
     timerDisplay_->setVisible(settings_.showTimer != 0);
+    progressDisplay_ = new QLabel(view_);
+    progressDisplay_->setAlignment(Qt::AlignCenter);
+    progressDisplay_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    progressDisplay_->setAutoFillBackground(true);
+    progressDisplay_->setVisible(!timerDisplay_->isHidden());
+    timerDisplay_->installEventFilter(this);  // the progress display is shown and hidden with it
+    refreshProgress();
 
     menuButton_ = new QPushButton(QString::fromUtf8("Меню"), view_);
     menuButton_->setFocusPolicy(Qt::NoFocus);
@@ -151,6 +159,7 @@ void CMainFrame::buildAccelerators() {
         {kCmdSaveSettings, QKeySequence(Qt::CTRL | Qt::Key_S)},
         {kCmdArrangeElements, QKeySequence(Qt::CTRL | Qt::Key_Z)},
         {kCmdShowAllElements, QKeySequence(Qt::CTRL | Qt::Key_A)},
+        {kCmdCollectBorder, QKeySequence(Qt::CTRL | Qt::Key_E)},
         {kCmdToggleFullScreen, QKeySequence(Qt::CTRL | Qt::Key_M)},
         {kCmdShowPicture, QKeySequence(Qt::CTRL | Qt::Key_P)},
         {kCmdHelp, Qt::Key_F1},
@@ -210,6 +219,7 @@ bool CMainFrame::isCommandEnabled(int id) const {
             return game_.canSaveGame();
         case kCmdArrangeElements:
         case kCmdShowAllElements:
+        case kCmdCollectBorder:
             return game_.canArrangeElements();
         case kCmdShowPicture:
             return game_.canShowPicture();
@@ -277,6 +287,9 @@ void CMainFrame::runCommand(int id) {
             return;
         case kCmdShowAllElements:
             ShowAllElements(field_);
+            return;
+        case kCmdCollectBorder:
+            CollectBorderPieces(field_);
             return;
         case kCmdToggleFullScreen:
             toggleFullScreen();

@@ -49,6 +49,7 @@ void CMainFrame::resetGame(bool discardPicture) {
     }
     gameTimer_->stop();
     timerDisplay_->setText(QString::fromStdString(game_.clock.displayText()));
+    refreshProgress();
     RedrawField(field_, {.clear = true});
 }
 
@@ -214,6 +215,7 @@ void CMainFrame::newGameCommand() {
 }
 
 void CMainFrame::joined(JoinReaction reaction) {
+    refreshProgress();
     if (reaction == JoinReaction::Joined) {
         platform_->playSound(Sound::Join);
         return;
@@ -269,6 +271,7 @@ void CMainFrame::changeEvent(QEvent* event) {
 }
 
 void CMainFrame::refreshTimer() {
+    refreshProgress();
     if (settings_.showTimer != 0)
         timerDisplay_->setText(QString::fromStdString(game_.clock.displayText()));
 }
