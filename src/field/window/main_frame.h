@@ -88,8 +88,8 @@ private:
     void placeTimerDisplay();  // at the client area's bottom-right corner, progress to its left
     // The share of joins made, after every change of the blocks; 0% without a game.
     void refreshProgress();
-    // The menu font made afresh from the system's, given to the timer display (sized for it) and
-    // the menu button.
+    // The menu font made afresh from the system's, given to the timer and progress displays
+    // (sized for it) and the menu button.
     void applyMenuFont();
     // A change of the system's fonts: the menu font again, then the layout but for the menu
     // button's place.
