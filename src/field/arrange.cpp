@@ -5,27 +5,13 @@
 
 #include "core/bring_to_front.h"
 #include "core/element_set.h"
+#include "field/block_layout.h"
 #include "field/field.h"
 #include "field/field_drawing.h"
+#include "field/free_layout.h"
 
 namespace tessary {
 namespace {
-
-// One element of every block, in the order of the block's topmost member in zOrder. A block's
-// members need not lie on consecutive positions (an element turned on its own stays where it
-// was in the stack), so every block is taken once by its members rather than by its size.
-std::vector<int> BlocksTopDown(const ElementSet& set) {
-    std::vector<char> isTaken(static_cast<std::size_t>(set.elementCount()), 0);
-    std::vector<int> blocks;
-    for (int i : set.zOrder()) {
-        if (isTaken[static_cast<std::size_t>(i)])
-            continue;
-        for (int j : set.members(i))
-            isTaken[static_cast<std::size_t>(j)] = 1;
-        blocks.push_back(i);
-    }
-    return blocks;
-}
 
 // The shift that brings [low, high) into [viewLow, viewHigh) on one axis; a range longer than
 // the view ends at the view's low edge.
@@ -39,6 +25,33 @@ int BlockSize(const ElementSet& set, int i) {
     return static_cast<int>(set.members(i).size());
 }
 
+// The single elements in the view, in stacking order, laid out around the blocks there.
+void LayOutSinglesInView(Field& field) {
+    const ElementSet& set = *field.elements;
+    const Rect view = VisibleFieldArea(field.viewport);
+    std::vector<int> singles, blocks;
+    for (int i : BlocksTopDown(set)) {
+        if (BoxesOverlap(BlockBox(set, i), view))
+            (set.element(i).alone ? singles : blocks).push_back(i);
+    }
+    LayOutBlocksInView(field, singles, blocks);
+}
+
+// The blocks sticking out of the view, from the bottom of the stack, laid out around the rest.
+void LayOutOutsidersInView(Field& field) {
+    const ElementSet& set = *field.elements;
+    const Rect view = VisibleFieldArea(field.viewport);
+    std::vector<int> outsiders, staying;
+    std::vector<int> blocks = BlocksTopDown(set);
+    for (auto it = blocks.rbegin(); it != blocks.rend(); ++it) {
+        const Rect box = BlockBox(set, *it);
+        const bool isInside = box.left >= view.left && box.top >= view.top &&
+                              box.right <= view.right && box.bottom <= view.bottom;
+        (isInside ? staying : outsiders).push_back(*it);
+    }
+    LayOutBlocksInView(field, outsiders, staying);
+}
+
 }  // namespace
 
 void ArrangeElements(Field& field) {
@@ -50,22 +63,26 @@ void ArrangeElements(Field& field) {
                      [&set](int a, int b) { return BlockSize(set, a) < BlockSize(set, b); });
     for (auto it = blocks.rbegin(); it != blocks.rend(); ++it)
         BringToFront(set, *it);
-    RedrawField(field);
+    if (!field.extraOptions.layoutWithoutOverlap) {
+        RedrawField(field);
+        return;
+    }
+    LayOutSinglesInView(field);
+    RedrawField(field, {.clear = true});
 }
 
 void ShowAllElements(Field& field) {
     if (!field.hasElements())
         return;
+    if (field.extraOptions.layoutWithoutOverlap) {
+        LayOutOutsidersInView(field);
+        RedrawField(field, {.clear = true});
+        return;
+    }
     ElementSet& set = *field.elements;
-    const Viewport& v = field.viewport;
-    const Rect view = v.clientRect.translated(v.scrollX, v.scrollY);
+    const Rect view = VisibleFieldArea(field.viewport);
     for (int i : BlocksTopDown(set)) {
-        Rect box = set.element(i).fieldRect;
-        for (int j : set.members(i)) {
-            const Rect& r = set.element(j).fieldRect;
-            box = {std::min(box.left, r.left), std::min(box.top, r.top),
-                   std::max(box.right, r.right), std::max(box.bottom, r.bottom)};
-        }
+        const Rect box = BlockBox(set, i);
         const int dx = BringInto(box.left, box.right, view.left, view.right);
         const int dy = BringInto(box.top, box.bottom, view.top, view.bottom);
         if (dx == 0 && dy == 0)

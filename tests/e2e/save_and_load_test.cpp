@@ -17,7 +17,7 @@ using std::chrono::milliseconds;
 
 // "Действия" > "Захват изображения" > "Игровое поле", from the main window's client origin.
 constexpr QPoint kActionsMenuTitle(87, 10);
-constexpr QPoint kCaptureItem(100, 73);
+constexpr QPoint kCaptureItem(100, 96);  // the fourth item, under "Собрать края"
 
 class SaveAndLoadTest : public ProgramFixture {
 protected:

@@ -35,6 +35,7 @@ enum CommandId : int {
     kCmdZoom100 = 32852,
     kCmdOverview = 32853,
     kCmdExtraOptions = 32854,
+    kCmdCollectBorder = 32855,
     kCmdDrawCaptionFrames = 32796,
     kCmdExit = 57665,
     kCmdMenuButton = 2001,

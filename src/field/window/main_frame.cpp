@@ -14,6 +14,7 @@
 #include "dialogs/help_request.h"
 #include "dialogs/message_box.h"
 #include "field/arrange.h"
+#include "field/collect_border.h"
 #include "field/dragging.h"
 #include "field/field_drawing.h"
 #include "field/viewport.h"
@@ -87,6 +88,13 @@ CMainFrame::CMainFrame(GameSettings& settings, const ScreenInfo& screen)
     timerDisplay_->setFrameStyle(QFrame::Box | QFrame::Plain);
     timerDisplay_->setAutoFillBackground(true);
     timerDisplay_->setVisible(settings_.showTimer != 0);
+    progressDisplay_ = new QLabel(view_);
+    progressDisplay_->setAlignment(Qt::AlignCenter);
+    progressDisplay_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    progressDisplay_->setAutoFillBackground(true);
+    progressDisplay_->setVisible(!timerDisplay_->isHidden());
+    timerDisplay_->installEventFilter(this);  // the progress display is shown and hidden with it
+    refreshProgress();
 
     menuButton_ = new QPushButton(QString::fromUtf8("Меню"), view_);
     menuButton_->setFocusPolicy(Qt::NoFocus);
@@ -159,6 +167,7 @@ void CMainFrame::buildAccelerators() {
         {kCmdSaveSettings, QKeySequence(Qt::CTRL | Qt::Key_S)},
         {kCmdArrangeElements, QKeySequence(Qt::CTRL | Qt::Key_Z)},
         {kCmdShowAllElements, QKeySequence(Qt::CTRL | Qt::Key_A)},
+        {kCmdCollectBorder, QKeySequence(Qt::CTRL | Qt::Key_E)},
         {kCmdToggleFullScreen, QKeySequence(Qt::CTRL | Qt::Key_M)},
         {kCmdShowPicture, QKeySequence(Qt::CTRL | Qt::Key_P)},
         // The keypad's + and - reach these too; = is + without Shift on US keyboards.
@@ -225,6 +234,7 @@ bool CMainFrame::isCommandEnabled(int id) const {
             return game_.canSaveGame();
         case kCmdArrangeElements:
         case kCmdShowAllElements:
+        case kCmdCollectBorder:
             return game_.canArrangeElements();
         case kCmdShowPicture:
             return game_.canShowPicture();
@@ -299,6 +309,9 @@ void CMainFrame::runCommand(int id) {
             return;
         case kCmdShowAllElements:
             ShowAllElements(field_);
+            return;
+        case kCmdCollectBorder:
+            CollectBorderPieces(field_);
             return;
         case kCmdToggleFullScreen:
             toggleFullScreen();

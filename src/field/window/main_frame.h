@@ -66,6 +66,7 @@ public:
     OverviewWindow& overviewWindow() { return *overview_; }
     QMenu& fullScreenMenu() { return *fullScreenMenu_; }
     QLabel& timerDisplay() { return *timerDisplay_; }
+    QLabel& progressDisplay() { return *progressDisplay_; }
     bool isFullScreenMode() const { return settings_.fullScreen != 0; }
 
     /// The folder the picture open dialog starts in: the sample pictures beside the program.
@@ -91,9 +92,11 @@ private:
     void updateMenu(QMenu* menu);
     void watchMenus(QMenu* menu);
     void layoutChildren();
-    void placeTimerDisplay();  // at the client area's bottom-right corner
-    // The menu font made afresh from the system's, given to the timer display (sized for it) and
-    // the menu button.
+    void placeTimerDisplay();  // at the client area's bottom-right corner, progress to its left
+    // The share of joins made, after every change of the blocks; 0% without a game.
+    void refreshProgress();
+    // The menu font made afresh from the system's, given to the timer and progress displays
+    // (sized for it) and the menu button.
     void applyMenuFont();
     // A change of the system's fonts: the menu font again, then the layout but for the menu
     // button's place.
@@ -180,6 +183,7 @@ private:
     QTimer* workerPoll_ = nullptr;  // reaps the finished worker without blocking the GUI
     QTimer* gameTimer_ = nullptr;   // refreshes the timer display once a second
     QLabel* timerDisplay_ = nullptr;
+    QLabel* progressDisplay_ = nullptr;  // the share of joins made, beside the timer display
     QPushButton* menuButton_ = nullptr;
     QMenu* fullScreenMenu_ = nullptr;
     QMenu* backgroundMenu_ = nullptr;

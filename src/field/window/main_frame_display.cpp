@@ -8,7 +8,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
+#include "core/element_set.h"
+#include "core/join_progress.h"
 #include "core/program_folder.h"
 #include "core/settings_file.h"
 #include "dialogs/message_box.h"
@@ -23,7 +26,7 @@
 #include "game/message_texts.h"
 
 // The main window's display: full-screen mode and its menu, the background, the layout of the
-// child controls, settings and help.
+// child controls (the timer and progress displays among them), settings and help.
 namespace tessary {
 namespace {
 
@@ -44,6 +47,14 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
         return true;
     if (watched == view_ && event->type() == QEvent::Resize)
         layoutChildren();
+    // A press may detach a piece and a double-click turn one out of its block: the progress
+    // is counted again once the field has taken the event.
+    if (watched == view_ &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick))
+        QTimer::singleShot(0, this, [this] { refreshProgress(); });
+    if (watched == timerDisplay_ &&
+        (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent))
+        progressDisplay_->setVisible(event->type() == QEvent::ShowToParent);
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -71,6 +82,12 @@ void CMainFrame::layoutChildren() {
 void CMainFrame::placeTimerDisplay() {
     timerDisplay_->move(view_->width() - timerDisplay_->width(),
                         view_->height() - timerDisplay_->height());
+    progressDisplay_->move(timerDisplay_->x() - progressDisplay_->width(), timerDisplay_->y());
+}
+
+void CMainFrame::refreshProgress() {
+    const int percent = field_.hasElements() ? JoinProgressPercent(*field_.elements) : 0;
+    progressDisplay_->setText(QStringLiteral("%1%").arg(percent));
 }
 
 void CMainFrame::applyMenuFont() {
@@ -81,6 +98,10 @@ void CMainFrame::applyMenuFont() {
     timerDisplay_->setFixedSize(
         timerDisplay_->fontMetrics().horizontalAdvance(QStringLiteral("000:000:000")) + 10,
         menuBar()->sizeHint().height());
+    progressDisplay_->setFont(menuFont);
+    progressDisplay_->setFixedSize(
+        progressDisplay_->fontMetrics().horizontalAdvance(QStringLiteral("100%")) + 10,
+        timerDisplay_->height());
 }
 
 void CMainFrame::systemSettingsChanged() {
@@ -132,8 +153,10 @@ void CMainFrame::applyBackground() {
     field_.background.texture = LoadTexture(settings_.backgroundBitmapId);
     field_.background.colour = PixelOfColourRef(static_cast<uint32_t>(settings_.backgroundColor));
     RedrawField(field_, {.clear = true});
-    if (timerDisplay_ != nullptr)
+    if (timerDisplay_ != nullptr) {
         timerDisplay_->update();
+        progressDisplay_->update();
+    }
 }
 
 void CMainFrame::chooseTexture(int command) {

@@ -50,6 +50,7 @@ void CMainFrame::resetGame(bool discardPicture) {
     }
     gameTimer_->stop();
     timerDisplay_->setText(QString::fromStdString(game_.clock.displayText()));
+    refreshProgress();
     RedrawField(field_, {.clear = true});
 }
 
@@ -215,6 +216,7 @@ void CMainFrame::newGameCommand() {
 }
 
 void CMainFrame::joined(JoinReaction reaction) {
+    refreshProgress();
     if (reaction == JoinReaction::Joined) {
         platform_->playSound(Sound::Join);
         return;
@@ -271,6 +273,7 @@ void CMainFrame::changeEvent(QEvent* event) {
 }
 
 void CMainFrame::refreshTimer() {
+    refreshProgress();
     if (settings_.showTimer != 0)
         timerDisplay_->setText(QString::fromStdString(game_.clock.displayText()));
 }

@@ -86,6 +86,7 @@ void BuildMainMenu(QMenuBar* bar, const CommandSink& run) {
     QMenu* actions = bar->addMenu(QString::fromUtf8("&Действия"));
     AddCommand(actions, kCmdArrangeElements, "&Упорядочить элементы\tCtrl+Z", run);
     AddCommand(actions, kCmdShowAllElements, "&Показать все элементы\tCtrl+A", run);
+    AddCommand(actions, kCmdCollectBorder, "Собрать &края\tCtrl+E", run);
     FillCaptureItems(actions->addMenu(QString::fromUtf8("За&хват изображения")), run);
 
     FillViewItems(bar->addMenu(QString::fromUtf8("&Вид")), run);
