@@ -112,13 +112,10 @@ void SetFieldSize(Field& field, int width, int height) {
 void ChangeClientSize(Field& field, int width, int height) {
     Viewport& v = field.viewport;
     if (!v.zoom.isIdentity()) {
-        // The whole field stays in view once chosen, and a view smaller than the whole field
-        // grows to it.
+        // The whole field stays in view once chosen; a fixed level stays as it is.
         const Point fieldSize{v.fieldWidth, v.fieldHeight};
-        const bool wasFit = v.zoom == FitScale(fieldSize, v.screenClientSize);
-        const ZoomScale fit = FitScale(fieldSize, {width, height});
-        if (wasFit || v.zoom < fit)
-            v.zoom = fit;
+        if (v.zoom == FitScale(fieldSize, v.screenClientSize))
+            v.zoom = FitScale(fieldSize, {width, height});
     }
     v.screenClientSize = {width, height};
     const int clientWidth = v.zoom.fieldCeil(width), clientHeight = v.zoom.fieldCeil(height);

@@ -1,5 +1,6 @@
 #include "field/zoom.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "field/field.h"
@@ -38,12 +39,11 @@ bool StepTo(Field& field, const std::optional<ZoomScale>& step, Point anchor) {
 
 std::vector<ZoomScale> ZoomSteps(const Viewport& view) {
     const ZoomScale fit = FitScale({view.fieldWidth, view.fieldHeight}, view.screenClientSize);
-    std::vector<ZoomScale> steps;
-    for (const ZoomScale& level : kZoomLevels) {
-        if (fit < level)
-            steps.push_back(level);
-    }
-    steps.push_back(fit);
+    std::vector<ZoomScale> steps(kZoomLevels.begin(), kZoomLevels.end());
+    const auto place = std::find_if(steps.begin(), steps.end(),
+                                    [&](const ZoomScale& level) { return !(fit < level); });
+    if (place == steps.end() || !(*place == fit))
+        steps.insert(place, fit);
     return steps;
 }
 

@@ -10,9 +10,10 @@ namespace tessary {
 struct Field;
 struct Viewport;
 
-/// The scales the player steps through, largest first: the fixed levels larger than the scale
-/// at which the whole field fits the client area, then that scale itself ("the whole table").
-/// Only 100 % when the whole field fits at 100 %.
+/// The scales the player steps through, largest first: the fixed levels and, in its place among
+/// them, the scale at which the whole field fits the client area ("the whole table"; 100 % when
+/// the field fits at 100 %). Below the whole table the field lies in the client area's top-left
+/// corner with black beside it.
 std::vector<ZoomScale> ZoomSteps(const Viewport& view);
 
 /// Whether a step larger (smaller) than the current scale exists.

@@ -59,16 +59,16 @@ TEST(ZoomTest, ScreenAndClientPointsMapBackAndForthAtEveryScale) {
     EXPECT_EQ(v.fieldLength(30), 40);
 }
 
-TEST(ZoomTest, StepsGoThroughTheLevelsLargerThanTheWholeFieldThenTheWholeField) {
+TEST(ZoomTest, StepsGoThroughTheLevelsWithTheWholeFieldInItsPlace) {
     struct Row {
         Point field, client;
         std::vector<ZoomScale> steps;
     };
     const Row rows[] = {
-        {{1200, 900}, {800, 600}, {{1, 1}, {3, 4}, {341, 512}}},
+        {{1200, 900}, {800, 600}, {{1, 1}, {3, 4}, {341, 512}, {1, 2}, {1, 3}, {1, 4}}},
         {{4000, 3000}, {800, 600}, {{1, 1}, {3, 4}, {1, 2}, {1, 3}, {1, 4}, {51, 256}}},
-        {{1600, 1200}, {800, 600}, {{1, 1}, {3, 4}, {1, 2}}},  // the whole field at 50 %
-        {{800, 600}, {1000, 800}, {{1, 1}}},
+        {{1600, 1200}, {800, 600}, {{1, 1}, {3, 4}, {1, 2}, {1, 3}, {1, 4}}},  // whole at 50 %
+        {{800, 600}, {1000, 800}, {{1, 1}, {3, 4}, {1, 2}, {1, 3}, {1, 4}}},   // whole at 100 %
     };
     for (const Row& row : rows) {
         Viewport v;
@@ -112,7 +112,6 @@ TEST(ZoomTest, TheWholeFieldFollowsTheClientSizeAndANewFieldSizeIsShownAt100) {
     Viewport& v = game.field().viewport;
     ASSERT_TRUE(ZoomOut(game.field(), ScreenCentre(v)));
     ASSERT_TRUE(ZoomOut(game.field(), ScreenCentre(v)));
-    EXPECT_FALSE(CanZoomOut(v));
     EXPECT_EQ(Name(v.zoom), "341/512");
     ChangeClientSize(game.field(), 600, 450);
     EXPECT_EQ(Name(v.zoom), "1/2") << "the whole field at the new size";
@@ -123,6 +122,13 @@ TEST(ZoomTest, TheWholeFieldFollowsTheClientSizeAndANewFieldSizeIsShownAt100) {
     EXPECT_TRUE(v.zoom.isIdentity());
     EXPECT_EQ(v.clientRect, (Rect{0, 0, 600, 450}));
     EXPECT_EQ(v.scrollMaxX, 900);
+
+    // A fixed level below the whole field stays through a resize.
+    SetZoom(game.field(), {1, 4}, {0, 0});
+    ChangeClientSize(game.field(), 800, 600);
+    EXPECT_EQ(Name(v.zoom), "1/4");
+    EXPECT_EQ(v.clientRect, (Rect{0, 0, 3200, 2400}));
+    EXPECT_EQ((Point{v.scrollMaxX, v.scrollMaxY}), (Point{0, 0}));
 }
 
 // The pixels of the client area at the view's zoom as they should be: the field picture with

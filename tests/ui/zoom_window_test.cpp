@@ -46,7 +46,8 @@ protected:
 
 TEST_F(ZoomWindowTest, CtrlWheelAndThePlusAndMinusKeysStepThroughTheScales) {
     startGame();
-    // The field does not fit the client area at 75 %: the steps are 100 %, 75 % and the whole.
+    // The field fits the client area between 75 % and 50 %: the steps are 100 %, 75 %, the
+    // whole field, 50 %, 33 % and 25 %.
     const std::string whole = [&] {
         const ZoomScale fit =
             FitScale({viewport().fieldWidth, viewport().fieldHeight}, viewport().screenClientSize);
@@ -55,6 +56,8 @@ TEST_F(ZoomWindowTest, CtrlWheelAndThePlusAndMinusKeysStepThroughTheScales) {
     ASSERT_LT(
         FitScale({viewport().fieldWidth, viewport().fieldHeight}, viewport().screenClientSize),
         (ZoomScale{3, 4}));
+    ASSERT_LT((ZoomScale{1, 2}), FitScale({viewport().fieldWidth, viewport().fieldHeight},
+                                          viewport().screenClientSize));
     EXPECT_FALSE(frame->isCommandEnabled(kCmdZoomIn));
     EXPECT_FALSE(frame->isCommandEnabled(kCmdZoom100));
 
@@ -62,9 +65,17 @@ TEST_F(ZoomWindowTest, CtrlWheelAndThePlusAndMinusKeysStepThroughTheScales) {
     EXPECT_EQ(zoom(), "3/4");
     wheel(-120, Qt::ControlModifier);
     EXPECT_EQ(zoom(), whole);
-    EXPECT_FALSE(frame->isCommandEnabled(kCmdZoomOut));
     wheel(-120, Qt::ControlModifier | Qt::ShiftModifier);  // not Ctrl alone: the rules as before
     EXPECT_EQ(zoom(), whole);
+    for (const char* level : {"1/2", "1/3", "1/4"}) {
+        wheel(-120, Qt::ControlModifier);
+        EXPECT_EQ(zoom(), level);
+    }
+    EXPECT_FALSE(frame->isCommandEnabled(kCmdZoomOut));
+    for (const std::string& level : {std::string("1/3"), std::string("1/2"), whole}) {
+        wheel(120, Qt::ControlModifier);
+        EXPECT_EQ(zoom(), level);
+    }
     wheel(120, Qt::ControlModifier);
     EXPECT_EQ(zoom(), "3/4");
 
