@@ -19,6 +19,8 @@ public:
     QString folder() const { return folder_.path(); }
     /// Starts the program and waits for its main window; 0 when it did not appear.
     unsigned long start();
+    /// The running program's process id.
+    qint64 pid() const { return process_.processId(); }
     /// Whether the program is still running.
     bool isRunning() const { return process_.state() != QProcess::NotRunning; }
     /// Waits up to `milliseconds` for the program to end by itself; true when it did.

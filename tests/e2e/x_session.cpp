@@ -48,18 +48,26 @@ unsigned long XSession::waitForWindow(const QString& title, std::chrono::millise
     return 0;
 }
 
-QPoint XSession::windowOrigin(unsigned long window) {
+QRect XSession::windowGeometry(unsigned long window) {
     // "--shell" prints X=, Y=, WIDTH=, HEIGHT= and SCREEN= lines.
     const QStringList lines =
         xdotool({"getwindowgeometry", "--shell", QString::number(window)}).split('\n');
-    QPoint origin;
+    QRect geometry;
     for (const QString& line : lines) {
         if (line.startsWith("X="))
-            origin.setX(line.mid(2).toInt());
+            geometry.moveLeft(line.mid(2).toInt());
         else if (line.startsWith("Y="))
-            origin.setY(line.mid(2).toInt());
+            geometry.moveTop(line.mid(2).toInt());
+        else if (line.startsWith("WIDTH="))
+            geometry.setWidth(line.mid(6).toInt());
+        else if (line.startsWith("HEIGHT="))
+            geometry.setHeight(line.mid(7).toInt());
     }
-    return origin;
+    return geometry;
+}
+
+QPoint XSession::windowOrigin(unsigned long window) {
+    return windowGeometry(window).topLeft();
 }
 
 void XSession::focus(unsigned long window) {

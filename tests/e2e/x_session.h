@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,8 @@ public:
     /// appear; 0 when none did.
     static unsigned long waitForWindow(
         const QString& title, std::chrono::milliseconds timeout = std::chrono::seconds(20));
+    /// A window's client area on the screen.
+    static QRect windowGeometry(unsigned long window);
     /// Top-left corner of a window's client area on the screen.
     static QPoint windowOrigin(unsigned long window);
     /// Gives a window the keyboard focus (there is no window manager to do it).
