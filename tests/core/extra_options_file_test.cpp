@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/program_folder.h"
+#include "file_in_own_folder.h"
 #include "file_size_cap.h"
 
 namespace tessary {
@@ -96,30 +97,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"FarTooLarge", FormatExtraOptions(AllOn) + std::string(70000, ';') + "\n", {}}),
     [](const testing::TestParamInfo<ReadRow>& info) { return std::string(info.param.name); });
 
-class ExtraOptionsFileTest : public testing::Test {
+class ExtraOptionsFileTest : public FileInOwnFolderTest {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "tessary-options-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        path_ = folder_ / "options.ini";
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    void writeRaw(std::string_view bytes) const {
-        std::ofstream out(path_, std::ios::binary);
-        out << bytes;
-    }
-    std::string readRaw() const {
-        std::ifstream in(path_, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    std::vector<fs::path> folderEntries() const {
-        return {fs::directory_iterator(folder_), fs::directory_iterator()};
-    }
-
-    fs::path folder_;
-    fs::path path_;
+    ExtraOptionsFileTest() : FileInOwnFolderTest("options.ini") {}
 };
 
 TEST_F(ExtraOptionsFileTest, WrittenFilesHaveTheirBytesAndReadBack) {

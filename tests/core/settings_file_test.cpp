@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/program_folder.h"
+#include "file_in_own_folder.h"
 #include "file_size_cap.h"
 
 namespace tessary {
@@ -104,30 +105,9 @@ bool Read(const std::string& text, GameSettings& settings) {
     return ReadSettings(in, settings);
 }
 
-class SettingsFileTest : public testing::Test {
+class SettingsFileTest : public FileInOwnFolderTest {
 protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "tessary-settings-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        path_ = folder_ / "settings.cfg";
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    void writeRaw(std::string_view bytes) const {
-        std::ofstream out(path_, std::ios::binary);
-        out << bytes;
-    }
-    std::string readRaw() const {
-        std::ifstream in(path_, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    std::vector<fs::path> folderEntries() const {
-        return {fs::directory_iterator(folder_), fs::directory_iterator()};
-    }
-
-    fs::path folder_;
-    fs::path path_;
+    SettingsFileTest() : FileInOwnFolderTest("settings.cfg") {}
 };
 
 TEST_F(SettingsFileTest, DefaultFileHasTheExactBytes) {

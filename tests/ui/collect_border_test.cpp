@@ -20,15 +20,7 @@ protected:
         header.width = 128;
         header.height = 96;
         settings.rotateElements = 0;
-        GameState& game = frame->game();
-        game.picture = PictureBuffer::Create(header);
-        game.pictureLoaded = true;
-        game.pictureCut = true;
-        game.plan.pictureWidth = 128;
-        game.plan.pictureHeight = 96;
-        game.plan.elementSize = 32;
-        game.plan.columns = 4;
-        game.plan.rows = 3;
+        placeCutPicture(PictureBuffer::Create(header));
         frame->runCommand(kCmdCreateElements);
         ASSERT_TRUE(frame->game().isInProgress());
     }

@@ -77,17 +77,18 @@ protected:
             QApplication::processEvents(QEventLoop::AllEvents, 10);
     }
 
-    /// Puts a 96 x 64 `picture` in place as if opened and cut 3 x 2 at 32, without the dialogs.
-    void placeCutPicture(PictureBuffer picture) {
+    /// Puts `picture` in place as if opened and cut at `elementSize` (32 unless given), without
+    /// the dialogs: a 96 x 64 picture is cut 3 x 2.
+    void placeCutPicture(PictureBuffer picture, int elementSize = 32) {
         GameState& game = frame->game();
+        game.plan.pictureWidth = picture.width();
+        game.plan.pictureHeight = picture.height();
+        game.plan.elementSize = elementSize;
+        game.plan.columns = picture.width() / elementSize;
+        game.plan.rows = picture.height() / elementSize;
         game.picture = std::move(picture);
         game.pictureLoaded = true;
         game.pictureCut = true;
-        game.plan.pictureWidth = 96;
-        game.plan.pictureHeight = 64;
-        game.plan.elementSize = 32;
-        game.plan.columns = 3;
-        game.plan.rows = 2;
     }
 
     GameSettings settings;
