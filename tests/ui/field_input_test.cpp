@@ -97,7 +97,7 @@ TEST_F(FieldInputTest, EdgeScrollingStopsOnceThePointerHasLeftTheWindow) {
     QCursor::setPos(view().mapToGlobal(inRightStrip));
     mouse(QEvent::MouseMove, inRightStrip, Qt::NoButton, Qt::NoButton);
     // Resting in the strip, the field scrolls on without further moves.
-    QTRY_VERIFY_WITH_TIMEOUT(v.scrollX > 3 * settings.mouseScrollSpeed, 2000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return v.scrollX > 3 * settings.mouseScrollSpeed; }, 2000));
 
     QCursor::setPos(view().mapToGlobal(QPoint(view().width() + 60, view().height() / 2)));
     QTest::qWait(50);

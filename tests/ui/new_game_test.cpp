@@ -161,8 +161,8 @@ TEST_F(NewGameTest, TheLastJoinCompletesTheGameAndShowsTheCompletionWindowForASe
         QTest::keyClick(modal, Qt::Key_Space);  // too early: carried out after the second
     });
     dragRightOfFirst(1);
-    QTRY_VERIFY_WITH_TIMEOUT(isCompletionWindow && QApplication::activeModalWidget() == nullptr,
-                             3000);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return isCompletionWindow && QApplication::activeModalWidget() == nullptr; }, 3000));
     EXPECT_TRUE(wasComplete);
     EXPECT_GE(shown.elapsed(), CompletionWindow::kMinimumMilliseconds - 50);
     EXPECT_FALSE(frame->isCommandEnabled(kCmdSaveGame));
@@ -242,8 +242,8 @@ TEST_F(NewGameTest, ThePointerShowsAgainWhenTheLastJoinOpensTheCompletionWindow)
         qobject_cast<QDialog*>(modal)->accept();
     });
     dragRightOfFirst(1, false);  // the completion window takes the button's release
-    QTRY_VERIFY_WITH_TIMEOUT(isCompletionWindow && QApplication::activeModalWidget() == nullptr,
-                             3000);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return isCompletionWindow && QApplication::activeModalWidget() == nullptr; }, 3000));
     EXPECT_EQ(frame->fieldView().shownCursor(), CursorShape::Arrow);
     EXPECT_NE(frame->fieldView().cursor().shape(), Qt::BlankCursor);
 }
