@@ -47,6 +47,7 @@ void BuildElements(GameState& state, Field& field, const GameSettings& settings,
                    const std::vector<ElementStart>& starts, const ShapeElement& shape) {
     state.elementsCreated = true;
     state.gameComplete = false;
+    state.gameId = NewGameId();
     state.elements = std::make_unique<ElementSet>(
         state.plan, OutlineGeometry::From(state.plan, settings), AssemblyOptions::From(settings));
     state.painter = std::make_unique<FieldPainter>(field);

@@ -1,8 +1,22 @@
 #include "game/game_state.h"
 
+#include <atomic>
+#include <random>
+
 #include "field/dragging.h"
 
 namespace tessary {
+
+std::uint64_t NewGameId() {
+    // A random start for the run, then a count: never 0, never repeated within the run.
+    static const std::uint64_t start = [] {
+        std::random_device device;
+        return (std::uint64_t{device()} << 32 | device()) | 1;
+    }();
+    static std::atomic<std::uint64_t> count = 0;
+    return start + 2 * count++;
+}
+
 std::optional<RenderSource> GameState::renderSource() const {
     if (picture.isEmpty())
         return std::nullopt;

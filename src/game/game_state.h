@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -34,6 +35,9 @@ struct GameState {
     bool displayModeChanged = false;
 
     std::string pictureName;
+    // Which game this is, for the automatic save: new whenever elements are built (created or
+    // loaded); kept in memory only, never in the game file.
+    std::uint64_t gameId = 0;
     CuttingPlan plan;
     PictureBuffer picture;  // the cut picture once pictureCut is set
     TurnedPictures turned;  // R90, R180, R270 of picture; empty until the worker built them
@@ -70,6 +74,9 @@ struct GameState {
     /// Closing the window while a game is in progress needs the player's confirmation.
     bool needsExitConfirmation() const { return isInProgress(); }
 };
+
+/// A game identity no earlier game of this run had, and unlikely to meet one of another run.
+std::uint64_t NewGameId();
 
 /// Points the field at the game's elements and pictures (both may be absent).
 void AttachToField(GameState& state, Field& field);

@@ -127,7 +127,8 @@ bool IsCoreSquare(const Rect& r, int elementSize) {
            r.bottom == r.top + elementSize;
 }
 
-SavedGameStatus ReadContents(ValueReader& reader, SavedGameContents& game) {
+// The magic, the header and the tag after it.
+SavedGameStatus ReadHeader(ValueReader& reader, SavedGameHeader& header) {
     std::array<std::uint8_t, 8> magic{};
     if (!reader.readBytes(magic) || magic != kSavedGameMagic) {
         return SavedGameStatus::UnknownFormat;
@@ -141,11 +142,19 @@ SavedGameStatus ReadContents(ValueReader& reader, SavedGameContents& game) {
             return SavedGameStatus::Damaged;
         }
     }
-    game.header = SavedGameHeader::FromValues(values);
-    const SavedGameHeader& h = game.header;
-    if (!reader.readTag(kArraysTag) || !IsPlausibleHeader(h)) {
+    header = SavedGameHeader::FromValues(values);
+    if (!reader.readTag(kArraysTag) || !IsPlausibleHeader(header)) {
         return SavedGameStatus::Damaged;
     }
+    return SavedGameStatus::Read;
+}
+
+SavedGameStatus ReadContents(ValueReader& reader, SavedGameContents& game) {
+    if (const SavedGameStatus status = ReadHeader(reader, game.header);
+        status != SavedGameStatus::Read) {
+        return status;
+    }
+    const SavedGameHeader& h = game.header;
     const int count = h.rows * h.columns;
 
     // The tables grow as they are read, so a file that claims more than it holds fails
@@ -198,6 +207,15 @@ SavedGameReadResult ReadSavedGame(std::istream& in) {
         result.game = SavedGameContents();
     }
     return result;
+}
+
+std::optional<SavedGameHeader> ReadSavedGameHeader(std::istream& in) {
+    ValueReader reader(in);
+    SavedGameHeader header;
+    if (ReadHeader(reader, header) != SavedGameStatus::Read) {
+        return std::nullopt;
+    }
+    return header;
 }
 
 SavedGameReadResult ReadSavedGame(std::span<const std::uint8_t> bytes) {

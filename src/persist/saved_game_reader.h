@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <span>
 
 #include "game/stored_game.h"
@@ -36,5 +37,9 @@ struct SavedGameReadResult {
 /// both), nor are the reserved values.
 SavedGameReadResult ReadSavedGame(std::istream& in);
 SavedGameReadResult ReadSavedGame(std::span<const std::uint8_t> bytes);
+
+/// Reads only the head of a game file (magic, header, the tag after it), checked as
+/// ReadSavedGame checks it; none when it is not a game file's or the header is implausible.
+std::optional<SavedGameHeader> ReadSavedGameHeader(std::istream& in);
 
 }  // namespace tessary

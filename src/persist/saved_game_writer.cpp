@@ -1,5 +1,6 @@
 #include "persist/saved_game_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <ostream>
 #include <span>
@@ -7,7 +8,6 @@
 
 #include "core/cutting_plan.h"
 #include "core/element_set.h"
-#include "core/membership.h"
 #include "persist/saved_game_format.h"
 #include "persist/saved_game_header.h"
 
@@ -63,26 +63,38 @@ private:
 
 }  // namespace
 
-bool WriteSavedGame(std::ostream& out, const SavedGameSource& game) {
+SavedGameSnapshot TakeSavedGameSnapshot(const SavedGameSource& game) {
     const ElementSet& set = game.elements;
-    const int count = set.elementCount();
+    SavedGameSnapshot snapshot;
+    snapshot.header =
+        MakeSavedGameHeader(game.plan, game.settings, game.fieldSize, game.elapsedSeconds);
+    snapshot.baseRects.assign(set.baseRects().begin(), set.baseRects().end());
+    snapshot.zOrder.assign(set.zOrder().begin(), set.zOrder().end());
+    snapshot.elements.reserve(static_cast<std::size_t>(set.elementCount()));
+    for (const Element& e : set.elementTable()) {
+        snapshot.elements.push_back(
+            {e.rotation, e.alone, e.enclosed, e.links, e.knobs, e.knobShifts, e.members});
+    }
+    return snapshot;
+}
+
+bool WriteSavedGame(std::ostream& out, const SavedGameSnapshot& game) {
+    const std::size_t count = game.elements.size();
     ByteBuffer buffer;
-    buffer.reserve(ElementRecordSize(static_cast<std::uint64_t>(count)));
+    buffer.reserve(ElementRecordSize(count));
 
     buffer.putBytes(kSavedGameMagic);
     buffer.putBytes(kHeaderTag);
-    const SavedGameHeader header =
-        MakeSavedGameHeader(game.plan, game.settings, game.fieldSize, game.elapsedSeconds);
-    for (std::int32_t value : header.values()) {
+    for (std::int32_t value : game.header.values()) {
         buffer.putValue(value);
     }
     buffer.putBytes(kArraysTag);
-    for (const Rect& r : set.baseRects()) {
+    for (const Rect& r : game.baseRects) {
         for (int value : {r.left, r.top, r.right, r.bottom}) {
             buffer.putValue(value);
         }
     }
-    for (int index : set.zOrder()) {
+    for (int index : game.zOrder) {
         buffer.putValue(index);
     }
     buffer.putBytes(kElementsTag);
@@ -90,16 +102,18 @@ bool WriteSavedGame(std::ostream& out, const SavedGameSource& game) {
         return false;
     }
 
-    std::vector<std::int32_t> flags(static_cast<std::size_t>(count));
-    for (int k = 0; k < count; ++k) {
-        const Element& e = set.element(k);
+    std::vector<std::int32_t> flags(count);
+    for (const SnapshotElement& e : game.elements) {
         buffer.putValue(e.rotation);
         buffer.putValue(e.alone ? 1 : 0);
         buffer.putValue(e.enclosed ? 1 : 0);
         buffer.putTable(e.links);
         buffer.putTable(e.knobs);
         buffer.putTable(e.knobShifts);
-        WriteMemberFlags(set, k, flags);
+        std::fill(flags.begin(), flags.end(), 0);
+        for (int j : *e.members) {
+            flags[static_cast<std::size_t>(j)] = 1;
+        }
         buffer.putFlags(flags);
         buffer.putValue(0);  // reserved
         if (!buffer.flushTo(out)) {
@@ -107,6 +121,10 @@ bool WriteSavedGame(std::ostream& out, const SavedGameSource& game) {
         }
     }
     return static_cast<bool>(out.flush());
+}
+
+bool WriteSavedGame(std::ostream& out, const SavedGameSource& game) {
+    return WriteSavedGame(out, TakeSavedGameSnapshot(game));
 }
 
 }  // namespace tessary
