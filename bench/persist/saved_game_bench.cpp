@@ -24,6 +24,7 @@
 #include "core/outline.h"
 #include "persist/saved_game_reader.h"
 #include "persist/saved_game_writer.h"
+#include "picture/picture_buffer.h"
 
 namespace tessary {
 namespace {
@@ -124,6 +125,32 @@ void BM_SaveGameFile(benchmark::State& state) {
     std::filesystem::remove(path, error);
 }
 BENCHMARK(BM_SaveGameFile)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+// The main thread's part of an automatic save, at every write: the tables copied, the block
+// lists shared.
+void BM_AutosaveSnapshot(benchmark::State& state) {
+    const BenchSavedGame game(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        SavedGameSnapshot snapshot = TakeSavedGameSnapshot(game.source());
+        benchmark::DoNotOptimize(snapshot);
+    }
+}
+BENCHMARK(BM_AutosaveSnapshot)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+// The rest of it, once per game: the 24-bit picture of the grid copied for the first write.
+void BM_AutosavePictureCopy(benchmark::State& state) {
+    const BenchSavedGame game(static_cast<int>(state.range(0)));
+    PictureHeader header;
+    header.width = game.plan.columns * game.plan.elementSize;
+    header.height = game.plan.rows * game.plan.elementSize;
+    const PictureBuffer picture = PictureBuffer::Create(header);
+    for (auto _ : state) {
+        auto copy = std::make_shared<const PictureBuffer>(picture);
+        benchmark::DoNotOptimize(copy);
+    }
+    state.counters["picture_MB"] = static_cast<double>(picture.pixels().size()) / 1e6;
+}
+BENCHMARK(BM_AutosavePictureCopy)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 void BM_LoadGame(benchmark::State& state) {
     const std::string text = BenchSavedGame(static_cast<int>(state.range(0))).bytes();
