@@ -21,6 +21,7 @@ constexpr std::array OptionKeys = {
     OptionKey{"show_whole_block", &ExtraOptions::showWholeBlock},
     OptionKey{"scroll_while_carrying", &ExtraOptions::scrollWhileCarrying},
     OptionKey{"layout_without_overlap", &ExtraOptions::layoutWithoutOverlap},
+    OptionKey{"sound", &ExtraOptions::sound},
 };
 
 constexpr std::string_view Comment = "; Tessary: the player's extra options";

@@ -25,7 +25,8 @@ constexpr std::string_view DefaultFile =
     "version=1\n"
     "show_whole_block=0\n"
     "scroll_while_carrying=0\n"
-    "layout_without_overlap=0\n";
+    "layout_without_overlap=0\n"
+    "sound=1\n";
 
 constexpr ExtraOptions AllOn{true, true, true};
 
@@ -52,6 +53,7 @@ TEST_P(ExtraOptionsReadTest, ReadsWhatItCanAndDefaultsTheRest) {
     EXPECT_EQ(read.showWholeBlock, expected.showWholeBlock);
     EXPECT_EQ(read.scrollWhileCarrying, expected.scrollWhileCarrying);
     EXPECT_EQ(read.layoutWithoutOverlap, expected.layoutWithoutOverlap);
+    EXPECT_EQ(read.sound, expected.sound);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,20 +62,21 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"Written", FormatExtraOptions(AllOn), AllOn},
         ReadRow{"EachKeyOnItsOwn",
                 "[Tessary]\nshow_whole_block=1\nscroll_while_carrying=0\n"
-                "layout_without_overlap=1\n",
-                {true, false, true}},
+                "layout_without_overlap=1\nsound=0\n",
+                {true, false, true, false}},
         ReadRow{"BlanksCrLfAndNoFinalLineEnd",
                 "\r\n  [ Tessary ]\r\n\tshow_whole_block =  1 \r\n"
                 "; layout_without_overlap=1\n# scroll_while_carrying=1\nscroll_while_carrying=1",
                 {true, true, false}},
         ReadRow{"UnknownKeysAndOtherSections",
-                "show_whole_block=1\n[Other]\nscroll_while_carrying=1\n[Tessary]\nsound=0\n"
-                "zoom=25\nno equals sign\nlayout_without_overlap=1\n[Later]\nshow_whole_block=1\n",
+                "show_whole_block=1\n[Other]\nscroll_while_carrying=1\nsound=0\n"
+                "[Tessary]\nmusic=0\nzoom=25\nno equals "
+                "sign\nlayout_without_overlap=1\n[Later]\nshow_whole_block=1\n",
                 {false, false, true}},
         ReadRow{"BadValuesDefaultTheirKeyOnly",
                 "[Tessary]\nshow_whole_block=yes\nscroll_while_carrying=1\n"
-                "layout_without_overlap=1\nlayout_without_overlap=10\n",
-                {false, true, false}},
+                "layout_without_overlap=1\nlayout_without_overlap=10\nsound=off\n",
+                {false, true, false, true}},
         ReadRow{"EmptyAndSignedValues",
                 "[Tessary]\nshow_whole_block=\nscroll_while_carrying=+1\n"
                 "layout_without_overlap=1\n",
@@ -108,7 +111,7 @@ TEST_F(ExtraOptionsFileTest, WrittenFilesHaveTheirBytesAndReadBack) {
     EXPECT_EQ(ReadExtraOptionsFile(path_), ExtraOptions{});
     for (const ExtraOptions& options :
          {AllOn, ExtraOptions{true, false, false}, ExtraOptions{false, true, false},
-          ExtraOptions{false, false, true}}) {
+          ExtraOptions{false, false, true}, ExtraOptions{.sound = false}}) {
         ASSERT_TRUE(WriteExtraOptionsFile(path_, options));
         EXPECT_EQ(ReadExtraOptionsFile(path_), options);
         EXPECT_EQ(readRaw(), FormatExtraOptions(options));

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,6 +20,7 @@
 #include "core/program_folder.h"
 #include "dialogs/extra_options_dlg.h"
 #include "dialogs/help_request.h"
+#include "field/platform.h"
 #include "field/window/command_ids.h"
 #include "field/window/main_menus.h"
 #include "game/message_texts.h"
@@ -37,14 +39,6 @@ std::optional<std::string> FileBytes(const std::string& path) {
 void WriteBytes(const std::string& path, std::string_view bytes) {
     std::ofstream out(path, std::ios::binary);
     out << bytes;
-}
-
-// The item of `menu` that gives `command`; null when there is none.
-QAction* ItemOf(QMenu* menu, int command) {
-    for (QAction* action : menu->actions())
-        if (CommandOf(action) == command)
-            return action;
-    return nullptr;
 }
 
 // The extra options of a window whose options file is in a folder of the test's own, as if the
@@ -167,6 +161,68 @@ TEST_F(ExtraOptionsTest, FailedWriteSaysSoAndTheOptionsHoldForTheSession) {
                                               {QString::fromStdString(unwritable)}));
     EXPECT_EQ(icons, std::vector{MessageIcon::Error});
     EXPECT_FALSE(std::filesystem::exists(unwritable));
+}
+
+// "&Звук" in "&Вид" and the full-screen menu: checked as the file says at start-up, each
+// toggle in force at once and written at once, beside the options the dialog shows, which
+// leaves it alone.
+TEST_F(ExtraOptionsTest, SoundItemTurnsTheSoundsOnAndOffAndKeepsThemInTheFile) {
+    WriteBytes(optionsFile, "[Tessary]\nsound=0\nshow_whole_block=1\n");
+    frame->useExtraOptionsFile(optionsFile);
+    QMenu* viewMenu = frame->menuBar()->actions().at(2)->menu();
+    const std::vector<QMenu*> menus = {viewMenu, &frame->fullScreenMenu()};
+    const auto checks = [&menus] {
+        std::vector<bool> states;
+        for (QMenu* menu : menus) {
+            Q_EMIT menu->aboutToShow();
+            states.push_back(ItemOf(menu, kCmdSound)->isChecked());
+        }
+        return states;
+    };
+    for (QMenu* menu : menus) {
+        QAction* item = ItemOf(menu, kCmdSound);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->text(), QString::fromUtf8("&Звук"));
+        const QList<QAction*> items = menu->actions();
+        EXPECT_EQ(CommandOf(items.at(items.indexOf(item) - 1)), kCmdOverview);
+    }
+    EXPECT_EQ(checks(), (std::vector{false, false}));
+
+    // Every sound the player is asked to play makes its effect the first time.
+    const auto effectCount = [this] { return frame->findChildren<QSoundEffect*>().size(); };
+    settings.rotateElements = 0;
+    placeCutPicture(GradientPicture());
+    frame->runCommand(kCmdCreateElements);  // ends with the join sound
+    ASSERT_TRUE(frame->game().isInProgress());
+    EXPECT_EQ(effectCount(), 0);
+
+    ItemOf(viewMenu, kCmdSound)->trigger();
+    EXPECT_EQ(checks(), (std::vector{true, true}));
+    EXPECT_EQ(FileBytes(optionsFile), FormatExtraOptions({.showWholeBlock = true}));
+    frame->field().platform.playSound(Sound::Rotation);
+    EXPECT_EQ(effectCount(), 1);
+
+    ItemOf(&frame->fullScreenMenu(), kCmdSound)->trigger();
+    EXPECT_EQ(checks(), (std::vector{false, false}));
+    const ExtraOptions silent{.showWholeBlock = true, .sound = false};
+    EXPECT_EQ(FileBytes(optionsFile), FormatExtraOptions(silent));
+    EXPECT_NE(FileBytes(optionsFile)->find("\nsound=0\n"), std::string::npos);
+    frame->field().platform.playSound(Sound::Join);
+    EXPECT_EQ(effectCount(), 1);
+
+    runDialog([this] { frame->runCommand(kCmdExtraOptions); }, [](CExtraOptionsDlg&) {}, true);
+    EXPECT_EQ(frame->field().extraOptions, silent);
+    EXPECT_EQ(FileBytes(optionsFile), FormatExtraOptions(silent));
+
+    // A file that cannot be written is told of once for each toggle; the sounds follow anyway.
+    const std::string unwritable =
+        AppendFileName(folder.path().toStdString(), "missing/options.ini");
+    frame->useExtraOptionsFile(unwritable);  // read as the defaults: the sounds on
+    frame->runCommand(kCmdSound);
+    EXPECT_FALSE(frame->field().extraOptions.sound);
+    EXPECT_EQ(questions, QStringList{FormatMessageText(kExtraOptionsFileFailedMessage,
+                                                       {QString::fromStdString(unwritable)})});
+    EXPECT_EQ(FileBytes(SettingsFilePath()), settingsBefore);
 }
 
 }  // namespace

@@ -2,12 +2,14 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTest>
 
 #include "core/element_set.h"
 #include "dialogs/open_file_dlg.h"
+#include "dialogs/pause_dlg.h"
 #include "dialogs/size_part_dlg.h"
 #include "field/field_drawing.h"
 #include "field/window/command_ids.h"
@@ -293,6 +295,41 @@ TEST_F(NewGameTest, PauseStopsTheClockUntilThePauseKeyClosesItsWindow) {
         QTest::keyClick(modal, Qt::Key_Pause);
     });
     frame->runCommand(kCmdPause);
+    EXPECT_FALSE(wasRunningInPause);
+    EXPECT_TRUE(frame->game().clock.isRunning());
+}
+
+// "П&ауза" in "&Действия" and in the full-screen menu, enabled as the Pause key acts: while a
+// game is in progress and the timer is shown.
+TEST_F(NewGameTest, PauseItemIsEnabledWhenThePauseKeyWouldActAndPauses) {
+    QMenu* actionsMenu = frame->menuBar()->actions().at(1)->menu();
+    const std::vector<QMenu*> menus = {actionsMenu, &frame->fullScreenMenu()};
+    const auto enabled = [&menus] {
+        std::vector<bool> states;
+        for (QMenu* menu : menus) {
+            Q_EMIT menu->aboutToShow();
+            states.push_back(ItemOf(menu, kCmdPause)->isEnabled());
+        }
+        return states;
+    };
+    for (QMenu* menu : menus) {
+        ASSERT_NE(ItemOf(menu, kCmdPause), nullptr);
+        EXPECT_EQ(ItemOf(menu, kCmdPause)->text(), QString::fromUtf8("П&ауза\tPause"));
+    }
+    EXPECT_EQ(enabled(), (std::vector{false, false}));  // no game
+    playNewGame(false);
+    EXPECT_EQ(enabled(), (std::vector{true, true}));
+    settings.showTimer = 0;
+    EXPECT_EQ(enabled(), (std::vector{false, false}));
+    settings.showTimer = 1;
+
+    bool wasRunningInPause = true;
+    WhenModal<CPauseDlg>([&](CPauseDlg* pause) {
+        wasRunningInPause = frame->game().clock.isRunning();
+        QTest::keyClick(pause, Qt::Key_Pause);
+    });
+    Q_EMIT actionsMenu->aboutToShow();
+    ItemOf(actionsMenu, kCmdPause)->trigger();
     EXPECT_FALSE(wasRunningInPause);
     EXPECT_TRUE(frame->game().clock.isRunning());
 }

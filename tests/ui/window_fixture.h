@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -17,6 +18,7 @@
 #include "core/game_settings.h"
 #include "dialogs/message_box.h"
 #include "field/window/main_frame.h"
+#include "field/window/main_menus.h"
 #include "picture/picture_buffer.h"
 
 namespace tessary::testing {
@@ -33,6 +35,14 @@ void WhenModal(std::type_identity_t<std::function<void(Dialog*)>> act) {
         else
             WhenModal<Dialog>(act);
     });
+}
+
+/// The item of `menu` that gives `command`; null when there is none.
+inline QAction* ItemOf(QMenu* menu, int command) {
+    for (QAction* action : menu->actions())
+        if (CommandOf(action) == command)
+            return action;
+    return nullptr;
 }
 
 /// A 96 x 64 gradient, to be cut 3 x 2 at 32.

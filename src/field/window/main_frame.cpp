@@ -212,6 +212,8 @@ void CMainFrame::updateMenu(QMenu* menu) {
         action->setEnabled(isCommandEnabled(id));
         if (id == kCmdOverview)
             action->setChecked(overview_->isVisible());
+        if (id == kCmdSound)
+            action->setChecked(field_.extraOptions.sound);
         const QString text = relabelledText(id);
         if (!text.isEmpty())
             action->setText(text);
@@ -242,6 +244,8 @@ bool CMainFrame::isCommandEnabled(int id) const {
         case kCmdZoomOut:
         case kCmdZoom100:
             return canZoom(id);
+        case kCmdPause:
+            return game_.canPause(settings_.showTimer != 0);
         default:
             return true;
     }
@@ -324,6 +328,9 @@ void CMainFrame::runCommand(int id) {
             return;
         case kCmdOverview:
             overviewCommand();
+            return;
+        case kCmdSound:
+            soundCommand();
             return;
         case kCmdSolidBackground:
             chooseSolidBackground();

@@ -155,6 +155,12 @@ private:
 
     // The extra options command: the dialog, then the options into the field and their file.
     void extraOptionsCommand();
+    // The sound item: the sounds on or off, kept in the extra options file at once.
+    void soundCommand();
+    // The options in force from now on: in the field, and the sounds on or off.
+    void adoptExtraOptions(const ExtraOptions& options);
+    // Adopts options the player chose and writes them to their file; a failed write is told.
+    void keepExtraOptions(const ExtraOptions& options);
 
     // Saved games: the save-game and load-game commands.
     void saveGameCommand();

@@ -285,9 +285,8 @@ void CMainFrame::startTimerIfShown() {
     refreshTimer();
 }
 
+// Given only while the pause command is enabled (runCommand sees to it).
 void CMainFrame::pause() {
-    if (!game_.canPause(settings_.showTimer != 0))
-        return;
     gameTimer_->stop();
     game_.clock.stop();
     FillWithBackground(field_.fieldPicture, field_.background);

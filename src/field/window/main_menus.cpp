@@ -67,6 +67,7 @@ void FillViewItems(QMenu* menu, const CommandSink& run) {
     AddCommand(menu, kCmdZoomOut, "&Мельче\t-", run);
     AddCommand(menu, kCmdZoom100, "Мас&штаб 100%", run);
     AddCommand(menu, kCmdOverview, "Обзор с&тола\tCtrl+W", run)->setCheckable(true);
+    AddCommand(menu, kCmdSound, "&Звук", run)->setCheckable(true);
     menu->addSeparator();
     FillBackgroundItems(menu->addMenu(QString::fromUtf8("&Фон")), run);
 }
@@ -88,6 +89,8 @@ void BuildMainMenu(QMenuBar* bar, const CommandSink& run) {
     AddCommand(actions, kCmdShowAllElements, "&Показать все элементы\tCtrl+A", run);
     AddCommand(actions, kCmdCollectBorder, "Собрать &края\tCtrl+E", run);
     FillCaptureItems(actions->addMenu(QString::fromUtf8("За&хват изображения")), run);
+    actions->addSeparator();
+    AddCommand(actions, kCmdPause, "П&ауза\tPause", run);
 
     FillViewItems(bar->addMenu(QString::fromUtf8("&Вид")), run);
     FillHelpItems(bar->addMenu(QString::fromUtf8("&Справка")), run);
@@ -100,6 +103,7 @@ QMenu* BuildFullScreenMenu(QWidget* parent, const CommandSink& run) {
     FillViewItems(menu, run);
     menu->addSeparator();
     FillCaptureItems(menu->addMenu(QString::fromUtf8("За&хват изображения")), run);
+    AddCommand(menu, kCmdPause, "П&ауза\tPause", run);
     menu->addSeparator();
     FillHelpItems(menu->addMenu(QString::fromUtf8("&Справка")), run);
     menu->addSeparator();

@@ -33,6 +33,8 @@ QUrl SourceOf(Sound sound) {
 }  // namespace
 
 void SoundPlayer::play(Sound sound) {
+    if (!isOn_)
+        return;
     const auto index = static_cast<std::size_t>(sound);
     if (sound == Sound::Completion && !QFileInfo::exists(SourceOf(sound).toLocalFile()))
         return;  // the fanfare is an optional file beside the program

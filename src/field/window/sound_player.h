@@ -18,7 +18,11 @@ class SoundPlayer : public QObject {
 public:
     explicit SoundPlayer(QObject* parent) : QObject(parent) {}
 
+    /// Plays `sound`; while the sounds are off, does nothing at all (no effect is even made).
     void play(Sound sound);
+
+    /// Turns all four sounds on or off; they are on from the start.
+    void setOn(bool isOn) { isOn_ = isOn; }
 
     /// Whether a sound's file is still being read in the background.
     bool isLoading() const;
@@ -30,6 +34,7 @@ public:
 
 private:
     std::array<QSoundEffect*, 4> effects_{};
+    bool isOn_ = true;
 };
 
 }  // namespace tessary
