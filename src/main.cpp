@@ -5,6 +5,7 @@
 #include "core/program_folder.h"
 #include "dialogs/russian_translation.h"
 #include "field/window/main_frame.h"
+#include "field/window/quit_signals.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -23,5 +24,7 @@ int main(int argc, char* argv[]) {
     tessary::GameSettings settings;
     tessary::CMainFrame frame(settings, screen);
     frame.showConfigured();
+    tessary::QuitSignals quitSignals([&frame] { frame.quitBySignal(); }, nullptr);
+    frame.beginAutosave();
     return QApplication::exec();
 }

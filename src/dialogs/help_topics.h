@@ -49,6 +49,9 @@ enum class HelpTopic : int {
     // The extra options dialog: one topic for the whole dialog.
     ExtraOptions = 24576,
 
+    // The dialog of the interrupted games: one topic for the whole dialog.
+    RestoreGame = 28672,
+
     // The OK and "Отмена" buttons of the settings and cut dialogs.
     OkButton = 40960,
     CancelButton = 40961,
@@ -88,6 +91,7 @@ inline constexpr std::array kHelpTopics = {
     HelpTopic::CutHeightLabel,
     HelpTopic::CutSample,
     HelpTopic::ExtraOptions,
+    HelpTopic::RestoreGame,
     HelpTopic::OkButton,
     HelpTopic::CancelButton,
 };

@@ -11,6 +11,12 @@ namespace tessary {
 inline constexpr const char* kNewGameQuestion = "Создать новую игру?";
 /// The close request's question while a game is in progress (question icon).
 inline constexpr const char* kExitQuestion = "Выйти из игры?";
+/// At start-up, when the last session ended without the exit command and the automatic save
+/// holds its game (question icon).
+inline constexpr const char* kContinueInterruptedQuestion = "Продолжить прерванную игру?";
+/// At exit, when the last automatic save of the game failed (error icon).
+inline constexpr const char* kAutosaveFailedMessage =
+    "Возникла ошибка при автоматическом сохранении игры.";
 /// Memory ran out: while a picture was read, cut or turned, or a game built (error icon).
 inline constexpr const char* kOutOfMemoryMessage = "Недостаточно памяти для выполнения операции.";
 /// The worker could not build the turned pictures (error icon).

@@ -36,6 +36,7 @@ enum CommandId : int {
     kCmdOverview = 32853,
     kCmdExtraOptions = 32854,
     kCmdCollectBorder = 32855,
+    kCmdRestoreGame = 32857,
     kCmdSound = 32860,
     kCmdDrawCaptionFrames = 32796,
     kCmdExit = 57665,

@@ -148,9 +148,21 @@ void FieldView::refreshCursor() {
 }
 
 bool FieldView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::WindowBlocked && field_.heldElement >= 0)
-        ReleaseElement(field_);
+    if (event->type() == QEvent::WindowBlocked)
+        releaseHeld();
     return QWidget::eventFilter(watched, event);
+}
+
+void FieldView::releaseHeld() {
+    if (field_.heldElement < 0)
+        return;
+    ReleaseElement(field_);
+    piecesMoved();
+}
+
+void FieldView::piecesMoved() {
+    if (onPiecesMoved)
+        onPiecesMoved();
 }
 
 void FieldView::invert(const QRegion& region) {
@@ -317,7 +329,7 @@ void FieldView::edgeScrollTick() {
 void FieldView::mouseReleaseEvent(QMouseEvent* event) {
     track(event->position());
     if (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton)
-        ReleaseElement(field_);
+        releaseHeld();
 }
 
 void FieldView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -325,17 +337,20 @@ void FieldView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (field_.settings.rotateElements == 0)
         return;
     const int keyState = KeyStateOf(event->buttons(), event->modifiers());
+    bool hasTurned = false;
     if (event->button() == Qt::RightButton) {
         if (keyState == kRightButton)
-            RotateBlock(field_, +1);
+            hasTurned = RotateBlock(field_, +1);
         else
-            RotateSingle(field_, +1);
+            hasTurned = RotateSingle(field_, +1);
     } else if (event->button() == Qt::LeftButton) {
         if (keyState == kLeftButton)
-            RotateBlock(field_, -1);
+            hasTurned = RotateBlock(field_, -1);
         else
-            RotateSingle(field_, -1);
+            hasTurned = RotateSingle(field_, -1);
     }
+    if (hasTurned)
+        piecesMoved();
 }
 
 void FieldView::wheelEvent(QWheelEvent* event) {
@@ -355,8 +370,10 @@ void FieldView::wheelEvent(QWheelEvent* event) {
             wheelRemainder_ -= wheelRemainder_ > 0 ? kWheelNotch : -kWheelNotch;
         }
     }
-    if (stepDelta != 0)
-        HandleWheel(field_, KeyStateOf(event->buttons(), event->modifiers()), stepDelta);
+    if (stepDelta != 0 &&
+        HandleWheel(field_, KeyStateOf(event->buttons(), event->modifiers()), stepDelta) &&
+        field_.settings.wheelRotateElements != 0)
+        piecesMoved();
     event->accept();
 }
 

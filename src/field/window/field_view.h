@@ -42,6 +42,9 @@ public:
 
     /// Called after a drag step made joins, with the reaction the game has taken in.
     std::function<void(JoinReaction)> onJoinReaction;
+    /// Called after the mouse or the wheel put pieces down or turned them (a wheel step that
+    /// may have turned a block counts).
+    std::function<void()> onPiecesMoved;
     /// Space while no element is held: the full-screen menu.
     std::function<void()> onSpaceKey;
     /// Called when the field's busy mode begins or ends, for the other windows of the game.
@@ -86,6 +89,9 @@ protected:
 
 private:
     void track(QPointF position);
+    /// Puts the held element down where it is and tells onPiecesMoved.
+    void releaseHeld();
+    void piecesMoved();
     /// A drag step to the pointer with `keyState`, its joins taken in; returns whether the
     /// view scrolled.
     bool dragStep(int keyState);

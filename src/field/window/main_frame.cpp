@@ -57,6 +57,7 @@ CMainFrame::CMainFrame(GameSettings& settings, const ScreenInfo& screen)
     view_->installEventFilter(this);
     view_->onJoinReaction = [this](JoinReaction reaction) { joined(reaction); };
     view_->onSpaceKey = [this] { popUpFullScreenMenu(false); };
+    view_->onPiecesMoved = [this] { noteGameChange(); };
 
     ResetToDefaults(settings_);
     LoadStartupSettings(SettingsFilePath(), settings_);
@@ -209,7 +210,8 @@ void CMainFrame::updateMenu(QMenu* menu) {
         const int id = CommandOf(action);
         if (id == 0)
             continue;
-        action->setEnabled(isCommandEnabled(id));
+        // Whether a slot holds a game is read from the disk, so only as the menu opens.
+        action->setEnabled(isCommandEnabled(id) && (id != kCmdRestoreGame || hasInterruptedGame()));
         if (id == kCmdOverview)
             action->setChecked(overview_->isVisible());
         if (id == kCmdSound)
@@ -224,6 +226,8 @@ bool CMainFrame::isCommandEnabled(int id) const {
     switch (id) {
         case kCmdLoadGame:
             return game_.canLoadGame(!ListSavedGames(savedGamesFolder_).empty());
+        case kCmdRestoreGame:
+            return autosave_ != nullptr && game_.canChangeGame();
         case kCmdNewGame:
             return game_.canStartNewGame();
         case kCmdLoadPicture:
@@ -268,8 +272,10 @@ void CMainFrame::runCommand(int id) {
     // first: its dialogs take the mouse, so the release would never reach the field, and its
     // redraws would paint the piece into the field while it is still being carried. Only the
     // picture window, which touches neither, can be shown with the piece in hand.
-    if (field_.heldElement >= 0 && id != kCmdShowPicture)
+    if (field_.heldElement >= 0 && id != kCmdShowPicture) {
         ReleaseElement(field_);
+        noteGameChange();
+    }
     if (IsTextureCommand(id)) {
         chooseTexture(id);
         return;
@@ -293,6 +299,9 @@ void CMainFrame::runCommand(int id) {
         case kCmdLoadGame:
             loadGameCommand();
             return;
+        case kCmdRestoreGame:
+            restoreGameCommand();
+            return;
         case kCmdSettings:
             settingsCommand();
             return;
@@ -310,12 +319,15 @@ void CMainFrame::runCommand(int id) {
             return;
         case kCmdArrangeElements:
             ArrangeElements(field_);
+            noteGameChange();
             return;
         case kCmdShowAllElements:
             ShowAllElements(field_);
+            noteGameChange();
             return;
         case kCmdCollectBorder:
             CollectBorderPieces(field_);
+            noteGameChange();
             return;
         case kCmdToggleFullScreen:
             toggleFullScreen();

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "core/completion.h"
@@ -10,6 +12,7 @@
 #include "field/field.h"
 #include "game/game_state.h"
 #include "game/rotation_worker.h"
+#include "persist/autosave.h"
 #include "persist/saved_game_store.h"
 
 class QLabel;
@@ -80,6 +83,15 @@ public:
     /// elsewhere. Pointing reads the options from there into the field, as at start-up.
     const std::string& extraOptionsFile() const { return extraOptionsFile_; }
     void useExtraOptionsFile(std::string path);
+
+    /// Starts the automatic save of the games in `folder` (main: AutosaveFolder(); a test: a
+    /// folder of its own; without it nothing is saved by itself). When the last session there
+    /// ended without the exit command, asks whether to continue its game and loads it on Yes.
+    void beginAutosave(const std::filesystem::path& folder = AutosaveFolder());
+    /// A signal asks the program to end: the game goes to the automatic save and the program
+    /// quits without the exit question, leaving the session unfinished so that the next start
+    /// offers the game.
+    void quitBySignal();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -165,6 +177,22 @@ private:
     // Saved games: the save-game and load-game commands.
     void saveGameCommand();
     void loadGameCommand();
+    /// Puts the game `load` builds in place of the current one, as the load-game command does:
+    /// the current game is discarded first, the loaded settings come into force, and the
+    /// outcome is reported.
+    void replaceGame(const std::function<LoadGameResult(RotationWorker::Report)>& load);
+
+    // The automatic save: what the window tells it, and the restore command.
+    /// The pieces moved, joined or turned.
+    void noteGameChange();
+    /// The game in progress is about to be discarded, or the program to end.
+    void writeBeforeDiscard();
+    /// At the exit command, after the game is written: the session ends cleanly, and a failed
+    /// last write is told once.
+    void endAutosave();
+    /// Whether a slot holds a game, asked when a menu with the restore item opens.
+    bool hasInterruptedGame();
+    void restoreGameCommand();
     /// Shows the preview with the game's new picture, sized to it afresh (after loading a
     /// picture or a saved game).
     void showPicturePreview();
@@ -203,6 +231,9 @@ private:
     int32_t lastValidThickness_ = 0;  // shown by the settings dialog for a stored 0; 0 none yet
     // The capture-rectangle mode.
     CaptureSelection capture_;
+    // The automatic save, once begun, and the timer that offers it the game every few seconds.
+    std::unique_ptr<Autosave> autosave_;
+    QTimer* autosaveTimer_ = nullptr;
 };
 
 }  // namespace tessary

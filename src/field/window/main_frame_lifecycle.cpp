@@ -43,6 +43,7 @@ bool AcceptsLowColourDisplay(QWidget* parent, const ScreenInfo& screen) {
 }
 
 void CMainFrame::resetGame(bool discardPicture) {
+    writeBeforeDiscard();
     ResetGame(game_, field_, discardPicture);
     if (discardPicture && preview_ != nullptr) {
         preview_->hide();
@@ -216,6 +217,7 @@ void CMainFrame::newGameCommand() {
 }
 
 void CMainFrame::joined(JoinReaction reaction) {
+    noteGameChange();
     refreshProgress();
     if (reaction == JoinReaction::Joined) {
         platform_->playSound(Sound::Join);
@@ -226,6 +228,8 @@ void CMainFrame::joined(JoinReaction reaction) {
 }
 
 void CMainFrame::completed() {
+    if (autosave_ != nullptr)
+        autosave_->gameCompleted();
     gameTimer_->stop();
     timerDisplay_->setText(QString::fromStdString(game_.clock.displayText()));
     platform_->playSound(Sound::Completion);
@@ -244,6 +248,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         toggleFullScreen();
     gameTimer_->stop();
     resetGame(true);
+    endAutosave();
     if (help_ != nullptr)
         help_->close();
     preview_->close();

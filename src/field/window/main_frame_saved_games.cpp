@@ -67,11 +67,17 @@ void CMainFrame::loadGameCommand() {
     if (dialog.exec() != QDialog::Accepted || dialog.chosenName().isEmpty() ||
         !game_.canChangeGame())
         return;
+    const std::string name = dialog.chosenName().toStdString();
+    replaceGame([this, &name](RotationWorker::Report report) {
+        return LoadSavedGame(game_, field_, settings_, worker_, std::move(report),
+                             savedGamesFolder_, name);
+    });
+}
+
+void CMainFrame::replaceGame(const std::function<LoadGameResult(RotationWorker::Report)>& load) {
     resetGame(true);  // without a question: the player chose to load
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const LoadGameResult result = LoadSavedGame(
-        game_, field_, settings_, worker_, [this](GameOutcome o) { reportOutcome(o); },
-        savedGamesFolder_, dialog.chosenName().toStdString());
+    const LoadGameResult result = load([this](GameOutcome o) { reportOutcome(o); });
     QApplication::restoreOverrideCursor();
 
     // The stored settings are in force now, the background among them.

@@ -28,6 +28,7 @@ void FillCreateGameMenu(QMenu* menu, const CommandSink& run) {
 // The items of "&Игра" up to "&Восстановить настройки".
 void FillGameItems(QMenu* menu, const CommandSink& run) {
     AddCommand(menu, kCmdLoadGame, "&Загрузить игру...\tF3", run);
+    AddCommand(menu, kCmdRestoreGame, "Вернуть &прерванную игру...", run);
     FillCreateGameMenu(menu->addMenu(QString::fromUtf8("Создать &игру")), run);
     AddCommand(menu, kCmdSaveGame, "&Сохранить игру...\tF2", run);
     menu->addSeparator();
