@@ -13,7 +13,7 @@ namespace {
 
 // Places in the main window, from its client origin, in the menu layout of the default font.
 constexpr QPoint kGameMenuTitle(20, 10);
-constexpr QPoint kCreateGameItem(60, 55);  // "Создать игру", the second item of "Игра"
+constexpr QPoint kCreateGameItem(60, 77);  // "Создать игру", the third item of "Игра"
 
 }  // namespace
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include "x_session.h"
 
 namespace tessary::testing {
@@ -51,6 +53,12 @@ unsigned long ProgramRun::start() {
 
 bool ProgramRun::waitForExit(int milliseconds) {
     return process_.state() == QProcess::NotRunning || process_.waitForFinished(milliseconds);
+}
+
+bool ProgramRun::kill(int signal) {
+    if (process_.state() == QProcess::NotRunning || ::kill(pid(), signal) != 0)
+        return false;
+    return process_.waitForFinished(10000);
 }
 
 void ProgramRun::stop() {

@@ -25,6 +25,9 @@ public:
     bool isRunning() const { return process_.state() != QProcess::NotRunning; }
     /// Waits up to `milliseconds` for the program to end by itself; true when it did.
     bool waitForExit(int milliseconds);
+    /// Sends `signal` to the running program (SIGKILL: as a crash or a power cut would end it)
+    /// and waits up to ten seconds for it to end; true when it did.
+    bool kill(int signal);
     /// Ends the program if it still runs.
     void stop();
 

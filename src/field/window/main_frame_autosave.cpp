@@ -43,7 +43,8 @@ void CMainFrame::quitBySignal() {
     if (game_.workerBusy)
         waitForWorker();
     writeBeforeDiscard();
-    QApplication::quit();
+    // Not quit(): that closes the windows, and the close request would ask its question.
+    QCoreApplication::exit(0);
 }
 
 void CMainFrame::noteGameChange() {

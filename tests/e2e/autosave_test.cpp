@@ -1,0 +1,107 @@
+// The automatic save in the real program: a game played and then ended by a signal comes back
+// at the next start when the player answers Yes to "Продолжить прерванную игру?". Games saved
+// with F2 before the end and after the return tell where the pieces lie.
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdint>
+#include <span>
+
+#include "persist/saved_game_reader.h"
+#include "piece_locator.h"
+#include "program_fixture.h"
+#include "x_session.h"
+
+namespace tessary::testing {
+namespace {
+
+using std::chrono::milliseconds;
+
+// The caption of the program's message boxes.
+const QString kMessageCaption = QStringLiteral("Tessary from Kelvandor 1.9.05");
+
+class AutosaveTest : public ProgramFixture {
+protected:
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(startProgram()); }
+
+    // A new game with two moves: piece 1 joined to piece 0, piece 5 carried aside.
+    void playAFewMoves() {
+        ASSERT_NO_FATAL_FAILURE(startNewGame());
+        keyToWindow("ctrl+p");  // the picture's preview off: it would be seen as pieces
+        Pause(milliseconds(300));
+        const auto pieces = LocatePieces(XSession::screenshot());
+        ASSERT_TRUE(pieces[0] && pieces[1] && pieces[5]);
+        XSession::drag(pieces[1]->grab, pieces[1]->grab - pieces[1]->origin + pieces[0]->origin);
+        XSession::drag(pieces[5]->grab, pieces[5]->grab + QPoint(-40, 30));
+        Pause(milliseconds(300));
+    }
+
+    // Saves the game under `name` with F2 and reads the file back.
+    SavedGameContents save(const char* name) {
+        keyToWindow("F2");
+        answerDialog(QString::fromUtf8("Сохранить игру"), QString::fromUtf8(name));
+        Pause(milliseconds(1500));
+        QFile file(QDir(program.folder()).filePath(QStringLiteral("save/%1.tsy").arg(name)));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "no saved game " << name;
+        const QByteArray bytes = file.readAll();
+        const SavedGameReadResult read = ReadSavedGame(
+            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                          static_cast<std::size_t>(bytes.size())));
+        EXPECT_TRUE(read.isRead()) << "the saved game " << name << " does not read back";
+        return read.game;
+    }
+
+    // Starts the program again and answers Yes to its question about the interrupted game.
+    void continueInterruptedGame() {
+        ASSERT_NO_FATAL_FAILURE(startProgram());
+        ASSERT_NO_FATAL_FAILURE(answerDialog(kMessageCaption, QString()));  // Yes is the default
+        Pause(milliseconds(1500));
+    }
+
+    static void expectSamePlaces(const SavedGameContents& before, const SavedGameContents& after) {
+        EXPECT_EQ(after.header.columns, before.header.columns);
+        EXPECT_EQ(after.header.rows, before.header.rows);
+        EXPECT_EQ(after.stored.baseRects, before.stored.baseRects);
+        EXPECT_EQ(after.stored.zOrder, before.stored.zOrder);
+        ASSERT_EQ(after.stored.elements.size(), before.stored.elements.size());
+        for (std::size_t k = 0; k < before.stored.elements.size(); ++k) {
+            EXPECT_EQ(after.stored.elements[k].rotation, before.stored.elements[k].rotation) << k;
+            EXPECT_EQ(after.stored.elements[k].members, before.stored.elements[k].members) << k;
+        }
+        EXPECT_GE(after.stored.elapsedSeconds, before.stored.elapsedSeconds);
+    }
+};
+
+TEST_F(AutosaveTest, AGameKilledAfterItsWriteComesBackAtTheNextStart) {
+    ASSERT_NO_FATAL_FAILURE(playAFewMoves());
+    const SavedGameContents before = save("before");
+    // Ctrl+N answered Yes writes the game before it goes; the picture dialog then cancelled.
+    keyToWindow("ctrl+n");
+    ASSERT_NO_FATAL_FAILURE(answerDialog(kMessageCaption, QString()));
+    const unsigned long open = XSession::waitForWindow(QString::fromUtf8("Загрузить картинку"));
+    ASSERT_NE(open, 0u) << "no picture dialog";
+    XSession::focus(open);
+    XSession::key("Escape");
+    Pause(milliseconds(1000));
+    ASSERT_TRUE(program.kill(SIGKILL));
+
+    ASSERT_NO_FATAL_FAILURE(continueInterruptedGame());
+    keep(XSession::screenshot(), "autosave_after_kill.png");
+    expectSamePlaces(before, save("after"));
+}
+
+TEST_F(AutosaveTest, AGameEndedBySigtermComesBackAtTheNextStart) {
+    ASSERT_NO_FATAL_FAILURE(playAFewMoves());
+    const SavedGameContents before = save("before");
+    ASSERT_TRUE(program.kill(SIGTERM)) << "the program did not end on SIGTERM";
+
+    ASSERT_NO_FATAL_FAILURE(continueInterruptedGame());
+    expectSamePlaces(before, save("after"));
+}
+
+}  // namespace
+}  // namespace tessary::testing
