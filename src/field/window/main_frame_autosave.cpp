@@ -90,7 +90,7 @@ void CMainFrame::restoreGameCommand() {
         AutosaveSlot slot = chosen.slot;
         for (AutosaveSlot other : {AutosaveSlot::Current, AutosaveSlot::Previous}) {
             const auto summary = autosave_->describe(other);
-            if (summary && summary->gameId == chosen.summary.gameId)
+            if (summary && chosen.summary.gameId != 0 && summary->gameId == chosen.summary.gameId)
                 slot = other;
         }
         return autosave_->restore(slot, game_, field_, settings_, worker_, std::move(report));

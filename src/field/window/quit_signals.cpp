@@ -4,6 +4,7 @@
 
 #include <sys/socket.h>
 #include <unistd.h>
+#include <cerrno>
 #include <csignal>
 
 namespace tessary {
@@ -15,10 +16,12 @@ constexpr int kHandledSignals[] = {SIGTERM, SIGHUP};
 int gSignalSockets[2] = {-1, -1};
 
 void WriteSignalByte(int /*signal*/) {
+    const int savedErrno = errno;  // the interrupted code may be about to read it
     const char byte = 1;
-    // Nothing can be done about a failed write inside a handler; a full socket already has a
-    // byte waiting.
+    // Nothing can be done about a failed write inside a handler; a full socket (the write does
+    // not block) already has bytes waiting.
     [[maybe_unused]] const ssize_t written = ::write(gSignalSockets[0], &byte, 1);
+    errno = savedErrno;
 }
 
 void SetHandler(void (*handler)(int)) {
@@ -34,7 +37,7 @@ void SetHandler(void (*handler)(int)) {
 
 QuitSignals::QuitSignals(std::function<void()> onSignal, QObject* parent)
     : QObject(parent), onSignal_(std::move(onSignal)) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, gSignalSockets) != 0)
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, gSignalSockets) != 0)
         return;  // the signals keep their default handling: the program ends at once
     notifier_ = new QSocketNotifier(gSignalSockets[1], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] {
