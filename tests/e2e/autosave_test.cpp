@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <span>
 
-#include "persist/saved_game_reader.h"
 #include "piece_locator.h"
 #include "program_fixture.h"
 #include "x_session.h"
@@ -40,21 +39,6 @@ protected:
         Pause(milliseconds(300));
     }
 
-    // Saves the game under `name` with F2 and reads the file back.
-    SavedGameContents save(const char* name) {
-        keyToWindow("F2");
-        answerDialog(QString::fromUtf8("Сохранить игру"), QString::fromUtf8(name));
-        Pause(milliseconds(1500));
-        QFile file(QDir(program.folder()).filePath(QStringLiteral("save/%1.tsy").arg(name)));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "no saved game " << name;
-        const QByteArray bytes = file.readAll();
-        const SavedGameReadResult read = ReadSavedGame(
-            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                          static_cast<std::size_t>(bytes.size())));
-        EXPECT_TRUE(read.isRead()) << "the saved game " << name << " does not read back";
-        return read.game;
-    }
-
     // Starts the program again and answers Yes to its question about the interrupted game.
     void continueInterruptedGame() {
         ASSERT_NO_FATAL_FAILURE(startProgram());
@@ -78,7 +62,7 @@ protected:
 
 TEST_F(AutosaveTest, AGameKilledAfterItsWriteComesBackAtTheNextStart) {
     ASSERT_NO_FATAL_FAILURE(playAFewMoves());
-    const SavedGameContents before = save("before");
+    const SavedGameContents before = saveGame("before");
     // Ctrl+N answered Yes writes the game before it goes; the picture dialog then cancelled.
     keyToWindow("ctrl+n");
     ASSERT_NO_FATAL_FAILURE(answerDialog(kMessageCaption, QString()));
@@ -91,16 +75,16 @@ TEST_F(AutosaveTest, AGameKilledAfterItsWriteComesBackAtTheNextStart) {
 
     ASSERT_NO_FATAL_FAILURE(continueInterruptedGame());
     keep(XSession::screenshot(), "autosave_after_kill.png");
-    expectSamePlaces(before, save("after"));
+    expectSamePlaces(before, saveGame("after"));
 }
 
 TEST_F(AutosaveTest, AGameEndedBySigtermComesBackAtTheNextStart) {
     ASSERT_NO_FATAL_FAILURE(playAFewMoves());
-    const SavedGameContents before = save("before");
+    const SavedGameContents before = saveGame("before");
     ASSERT_TRUE(program.kill(SIGTERM)) << "the program did not end on SIGTERM";
 
     ASSERT_NO_FATAL_FAILURE(continueInterruptedGame());
-    expectSamePlaces(before, save("after"));
+    expectSamePlaces(before, saveGame("after"));
 }
 
 }  // namespace

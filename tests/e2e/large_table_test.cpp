@@ -12,7 +12,6 @@
 #include <optional>
 #include <vector>
 
-#include "persist/saved_game_reader.h"
 #include "program_fixture.h"
 #include "x_session.h"
 
@@ -92,21 +91,6 @@ protected:
         Pause(milliseconds(300));
     }
 
-    // Saves the game under `name` with F2 and reads the file back.
-    SavedGameContents save(const char* name) {
-        keyToWindow("F2");
-        answerDialog(QString::fromUtf8("Сохранить игру"), QString::fromUtf8(name));
-        Pause(milliseconds(1500));
-        QFile file(QDir(program.folder()).filePath(QStringLiteral("save/%1.tsy").arg(name)));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "no saved game " << name;
-        const QByteArray bytes = file.readAll();
-        const SavedGameReadResult read = ReadSavedGame(
-            std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                          static_cast<std::size_t>(bytes.size())));
-        EXPECT_TRUE(read.isRead()) << "the saved game " << name << " does not read back";
-        return read.game;
-    }
-
     // The screen point where the field view begins: the first row below the menu bar. Found
     // at a zoom that leaves black beyond the field's bottom edge, `scaledHeight` rows down.
     std::optional<QPoint> viewOriginAtZoom(const QImage& shot, int scaledHeight) const {
@@ -142,7 +126,7 @@ TEST_F(LargeTableTest, WholeTableQuarterSizeDragOverviewAndBorderPieces) {
     ASSERT_NO_FATAL_FAILURE(startLargeGame());
     const QImage atFullSize = XSession::screenshot();
     keep(atFullSize, "large_table_full_size.png");
-    const SavedGameContents start = save("start");
+    const SavedGameContents start = saveGame("start");
     ASSERT_EQ(start.header.columns, kColumns);
     ASSERT_EQ(start.header.rows, kRows);
     const QSize field(start.header.fieldWidth, start.header.fieldHeight);
@@ -172,7 +156,7 @@ TEST_F(LargeTableTest, WholeTableQuarterSizeDragOverviewAndBorderPieces) {
         const QPoint move((to.left - kSide - from.left + 2) / 4, (to.top - from.top + 2) / 4);
         XSession::drag(grab, grab + move);
         Pause(milliseconds(300));
-        game = save(tries == 0 ? "joined" : "joined again");
+        game = saveGame(tries == 0 ? "joined" : "joined again");
     }
     keep(XSession::screenshot(), "large_table_quarter_joined.png");
     const std::vector<int>& block = game.stored.elements[a].members;
@@ -207,7 +191,7 @@ TEST_F(LargeTableTest, WholeTableQuarterSizeDragOverviewAndBorderPieces) {
     keyToWindow("ctrl+e");
     Pause(milliseconds(1500));
     keep(XSession::screenshot(), "large_table_border.png");
-    const SavedGameContents gathered = save("border");
+    const SavedGameContents gathered = saveGame("border");
     const QRect shown(0, 0, client.width(), client.bottom() - view->y());
     std::vector<QRect> placed;
     for (int row = 0; row < kRows; ++row) {

@@ -1,6 +1,10 @@
 #include "program_fixture.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <cstdint>
+#include <span>
 
 #include "piece_locator.h"
 #include "x_session.h"
@@ -69,6 +73,20 @@ void ProgramFixture::quitProgram() {
     Pause(milliseconds(500));
     XSession::key("Return");  // "Выйти из игры?": yes
     ASSERT_TRUE(program.waitForExit(10000)) << "the program did not end";
+}
+
+SavedGameContents ProgramFixture::saveGame(const char* name) {
+    keyToWindow("F2");
+    answerDialog(QString::fromUtf8("Сохранить игру"), QString::fromUtf8(name));
+    Pause(milliseconds(1500));
+    QFile file(QDir(program.folder()).filePath(QStringLiteral("save/%1.tsy").arg(name)));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "no saved game " << name;
+    const QByteArray bytes = file.readAll();
+    const SavedGameReadResult read = ReadSavedGame(
+        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                      static_cast<std::size_t>(bytes.size())));
+    EXPECT_TRUE(read.isRead()) << "the saved game " << name << " does not read back";
+    return read.game;
 }
 
 void ProgramFixture::keep(const QImage& shot, const char* name) {

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "persist/saved_game_reader.h"
 #include "program_run.h"
 
 namespace tessary::testing {
@@ -34,6 +35,8 @@ protected:
     /// Waits for the dialog titled `title`, types `text` into its focused control and presses
     /// Enter.
     void answerDialog(const QString& title, const QString& text);
+    /// Saves the game under `name` with F2 and reads the file back.
+    SavedGameContents saveGame(const char* name);
     /// Quits through "Игра" > "Выход", confirming the question, and waits for the program to end.
     void quitProgram();
     ProgramRun program;
