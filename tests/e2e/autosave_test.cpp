@@ -39,6 +39,18 @@ protected:
         Pause(milliseconds(300));
     }
 
+    // Ctrl+N answered Yes, which writes the game before it goes; the picture dialog then
+    // cancelled, so no game is left.
+    void discardForANewGame() {
+        keyToWindow("ctrl+n");
+        ASSERT_NO_FATAL_FAILURE(answerDialog(kMessageCaption, QString()));
+        const unsigned long open = XSession::waitForWindow(QString::fromUtf8("Загрузить картинку"));
+        ASSERT_NE(open, 0u) << "no picture dialog";
+        XSession::focus(open);
+        XSession::key("Escape");
+        Pause(milliseconds(1000));
+    }
+
     // Starts the program again and answers Yes to its question about the interrupted game.
     void continueInterruptedGame() {
         ASSERT_NO_FATAL_FAILURE(startProgram());
@@ -63,18 +75,27 @@ protected:
 TEST_F(AutosaveTest, AGameKilledAfterItsWriteComesBackAtTheNextStart) {
     ASSERT_NO_FATAL_FAILURE(playAFewMoves());
     const SavedGameContents before = saveGame("before");
-    // Ctrl+N answered Yes writes the game before it goes; the picture dialog then cancelled.
-    keyToWindow("ctrl+n");
-    ASSERT_NO_FATAL_FAILURE(answerDialog(kMessageCaption, QString()));
-    const unsigned long open = XSession::waitForWindow(QString::fromUtf8("Загрузить картинку"));
-    ASSERT_NE(open, 0u) << "no picture dialog";
-    XSession::focus(open);
-    XSession::key("Escape");
-    Pause(milliseconds(1000));
+    ASSERT_NO_FATAL_FAILURE(discardForANewGame());
     ASSERT_TRUE(program.kill(SIGKILL));
 
     ASSERT_NO_FATAL_FAILURE(continueInterruptedGame());
     keep(XSession::screenshot(), "autosave_after_kill.png");
+    expectSamePlaces(before, saveGame("after"));
+}
+
+TEST_F(AutosaveTest, AGameDiscardedForANewOneComesBackThroughTheRestoreCommand) {
+    ASSERT_NO_FATAL_FAILURE(playAFewMoves());
+    const SavedGameContents before = saveGame("before");
+    ASSERT_NO_FATAL_FAILURE(discardForANewGame());
+    // "Игра" > "Вернуть прерванную игру...", the second item (the saved game enables the first).
+    openGameMenu();
+    XSession::key("Down");
+    XSession::key("Down");
+    XSession::key("Return");
+    // The list starts at the game interrupted last: the one just discarded.
+    ASSERT_NO_FATAL_FAILURE(answerDialog(QString::fromUtf8("Вернуть прерванную игру"), QString()));
+    Pause(milliseconds(1500));
+    keep(XSession::screenshot(), "autosave_after_restore.png");
     expectSamePlaces(before, saveGame("after"));
 }
 

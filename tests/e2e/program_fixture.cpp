@@ -33,8 +33,7 @@ void ProgramFixture::startProgram() {
 }
 
 void ProgramFixture::startNewGame() {
-    XSession::click(origin + kGameMenuTitle);
-    Pause(milliseconds(300));
+    openGameMenu();
     pointAtSubmenu(kCreateGameItem);
     XSession::key("Down");  // the submenu's first item, "Новая игра"
     XSession::key("Return");
@@ -65,9 +64,13 @@ void ProgramFixture::answerDialog(const QString& title, const QString& text) {
     XSession::key("Return");
 }
 
-void ProgramFixture::quitProgram() {
+void ProgramFixture::openGameMenu() {
     XSession::click(origin + kGameMenuTitle);
     Pause(milliseconds(300));
+}
+
+void ProgramFixture::quitProgram() {
+    openGameMenu();
     XSession::key("Up");  // from no item to the last one, "Выход"
     XSession::key("Return");
     Pause(milliseconds(500));

@@ -27,6 +27,8 @@ protected:
     /// submenu with the keyboard; the picture's path typed into the open dialog and the cut
     /// dialog's proposal, 3 x 2, taken.
     void startNewGame();
+    /// Opens "Игра" with a click on its title; no item is active yet.
+    void openGameMenu();
     /// Points at the submenu item at `item` of an open menu and waits for its submenu.
     void pointAtSubmenu(QPoint item);
     /// Sends keys to the main window (nothing gives it the focus back after a dialog closes:
