@@ -12,6 +12,8 @@
 #include <system_error>
 #include <vector>
 
+#include "core/unique_file.h"
+
 namespace tessary {
 
 namespace {
@@ -47,29 +49,6 @@ std::filesystem::path LinkTarget(std::filesystem::path path) {
         path = target.is_absolute() ? target : path.parent_path() / target;
     }
     return path;
-}
-
-// Creates a file beside `path` under a name no file has yet (path + "." + six characters, by
-// mkostemp), so that no file of the player's is ever opened. It takes the permissions of the
-// file at `path` when there is one, else those of a newly created file. -1 when no name is
-// free or the folder refuses.
-// (The picture library has its own for the captures: it may not use core.)
-int CreateUniqueFileBeside(const std::filesystem::path& path, std::filesystem::path& created) {
-    std::string name = path.string() + ".XXXXXX";
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0) {
-        return -1;
-    }
-    created = name;
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0) {
-        ::fchmod(fd, old.st_mode & 07777);
-    } else {
-        const mode_t mask = ::umask(0);  // read only: put back at once
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
-    return fd;
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include <string>
 #include <system_error>
 
+#include "core/unique_file.h"
 #include "picture/picture_header.h"
 
 namespace tessary {
@@ -27,30 +28,6 @@ constexpr std::size_t kMaxFileBytes = kMaxPictureBytes + (std::size_t{1} << 20);
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
-
-// Creates a file beside `path` under a name no file has yet (path + "." + six characters, by
-// mkostemp), so that no file of the player's is ever opened. It takes the permissions of the
-// file at `path` when there is one, else those of a newly created file. -1 when no name is
-// free or the folder refuses.
-// (The settings and saved games have their own replacement in core, which this library may not
-// use.)
-int CreateUniqueFileBeside(const std::filesystem::path& path, std::filesystem::path& created) {
-    std::string name = path.string() + ".XXXXXX";
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0) {
-        return -1;
-    }
-    created = name;
-    struct stat old {};
-    if (::stat(path.c_str(), &old) == 0) {
-        ::fchmod(fd, old.st_mode & 07777);
-    } else {
-        const mode_t mask = ::umask(0);  // read only: put back at once
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
-    return fd;
-}
 
 }  // namespace
 
