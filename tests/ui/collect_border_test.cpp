@@ -15,15 +15,7 @@ namespace {
 class CollectBorderTest : public UiFixture {
 protected:
     // A 4 x 3 game at 32 without rotation: 5 and 6 inside, the ten others on the border.
-    void startGame() {
-        PictureHeader header;
-        header.width = 128;
-        header.height = 96;
-        settings.rotateElements = 0;
-        placeCutPicture(PictureBuffer::Create(header));
-        frame->runCommand(kCmdCreateElements);
-        ASSERT_TRUE(frame->game().isInProgress());
-    }
+    void startGame() { ASSERT_NO_FATAL_FAILURE(createGameWithoutRotation(128, 96)); }
 
     const ElementSet& set() { return *frame->game().elements; }
 

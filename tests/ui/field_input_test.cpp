@@ -17,15 +17,7 @@ namespace {
 class FieldInputTest : public UiFixture {
 protected:
     // A 3 x 2 game without rotation on a 1024 x 768 field, behind a smaller client area.
-    void startGame() {
-        PictureHeader header;
-        header.width = 96;
-        header.height = 64;
-        settings.rotateElements = 0;
-        placeCutPicture(PictureBuffer::Create(header));
-        frame->runCommand(kCmdCreateElements);
-        ASSERT_TRUE(frame->game().isInProgress());
-    }
+    void startGame() { ASSERT_NO_FATAL_FAILURE(createGameWithoutRotation(96, 64)); }
 
     QWidget& view() { return frame->fieldView(); }
     Viewport& viewport() { return frame->field().viewport; }

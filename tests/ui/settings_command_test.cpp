@@ -28,15 +28,7 @@ std::uint32_t ContourOfFirstElement(const GameState& game) {
 class SettingsCommandTest : public UiFixture {
 protected:
     // A game of 3 x 2 elements of 32 made by the create-elements command, without rotation.
-    void startGame() {
-        settings.rotateElements = 0;
-        PictureHeader header;
-        header.width = 96;
-        header.height = 64;
-        placeCutPicture(PictureBuffer::Create(header));
-        frame->runCommand(kCmdCreateElements);
-        ASSERT_TRUE(frame->game().isInProgress());
-    }
+    void startGame() { ASSERT_NO_FATAL_FAILURE(createGameWithoutRotation(96, 64)); }
 
     // Runs the settings command; `edit` acts on the open dialog, which is then closed with OK
     // (or Cancel). A dialog still open after that is cancelled, so that no test can hang.

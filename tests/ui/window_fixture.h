@@ -17,6 +17,7 @@
 
 #include "core/game_settings.h"
 #include "dialogs/message_box.h"
+#include "field/window/command_ids.h"
 #include "field/window/main_frame.h"
 #include "field/window/main_menus.h"
 #include "picture/picture_buffer.h"
@@ -85,6 +86,18 @@ protected:
         waited.start();
         while (questions.size() < count && waited.elapsed() < 5000)
             QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+
+    /// A game made by the create-elements command from a blank `width` x `height` picture cut
+    /// at 32, without rotation.
+    void createGameWithoutRotation(int width, int height) {
+        PictureHeader header;
+        header.width = width;
+        header.height = height;
+        settings.rotateElements = 0;
+        placeCutPicture(PictureBuffer::Create(header));
+        frame->runCommand(kCmdCreateElements);
+        ASSERT_TRUE(frame->game().isInProgress());
     }
 
     /// Puts `picture` in place as if opened and cut at `elementSize` (32 unless given), without
