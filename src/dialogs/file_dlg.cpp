@@ -18,8 +18,8 @@ QString& LastFolder(CFileDlg::Kind kind) {
 }
 
 QString FirstFolder(CFileDlg::Kind kind) {
-    if (kind == CFileDlg::Kind::Open)
-        return QString::fromStdString(AppendFileName(ProgramFolder(), "pictures"));
+    if (kind == CFileDlg::Kind::Open && !CFileDlg::SamplePicturesFolder().isEmpty())
+        return CFileDlg::SamplePicturesFolder();
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
 }
@@ -47,6 +47,12 @@ QString CFileDlg::selectedPath() const {
     if (result() != QDialog::Accepted || selectedFiles().isEmpty())
         return {};
     return selectedFiles().constFirst();
+}
+
+QString CFileDlg::SamplePicturesFolder() {
+    if (ProgramFiles().isInstalled)
+        return {};
+    return QString::fromStdString(DataFilePath("pictures"));
 }
 
 QString CFileDlg::StartFolder(Kind kind) {

@@ -12,9 +12,14 @@ class CFileDlg : public QFileDialog {
 
 public:
     enum class Kind {
-        Open,  // pictures to play with; first in the sample pictures folder beside the program
+        Open,  // pictures to play with; first in the sample pictures (see below)
         Save,  // captures of the field; first in the user's pictures folder (or home)
     };
+
+    /// The sample pictures beside a portable copy of the program, where the picture open dialog
+    /// starts; empty for an installed copy, whose open dialog starts in the player's own
+    /// pictures folder, as its save dialog does.
+    static QString SamplePicturesFolder();
 
     /// The chosen file after an accepted run; empty otherwise.
     QString selectedPath() const;

@@ -74,7 +74,7 @@ std::string ExistingFilePath(std::string_view folder, std::string_view name,
 }  // namespace
 
 std::string SavedGamesFolder() {
-    return AppendFileName(ProgramFolder(), "save");
+    return AppendFileName(ProgramFiles().playerFolder, "save");
 }
 
 std::string SavedGamePath(std::string_view folder, std::string_view name) {

@@ -15,7 +15,8 @@ namespace tessary {
 /// The most saved games the folder may hold; a new name is refused at this count.
 inline constexpr std::size_t kMaxSavedGames = 1000;
 
-/// ProgramFolder() + "save".
+/// ProgramFiles().playerFolder + "save": beside the program, or in the player's data folder
+/// when the program is installed.
 std::string SavedGamesFolder();
 
 /// folder + "/" + name + ".tsy", or the game's file with the extension in another letter case

@@ -26,8 +26,8 @@ ProgramFixture::ProgramFixture() {
     EXPECT_TRUE(CodedPicture::make().save(picture, "BMP"));
 }
 
-void ProgramFixture::startProgram() {
-    window = program.start();
+void ProgramFixture::startProgram(const QStringList& arguments) {
+    window = program.start(arguments);
     ASSERT_NE(window, 0u) << "the main window did not appear";
     origin = XSession::windowOrigin(window);
 }

@@ -21,8 +21,8 @@ public:
 protected:
     ProgramFixture();
 
-    /// Starts the program (again, after a quit) and waits for its window.
-    void startProgram();
+    /// Starts the program (again, after a quit) with `arguments` and waits for its window.
+    void startProgram(const QStringList& arguments = {});
     /// "Игра" opened and "Создать игру" pointed at with the mouse, "Новая игра" chosen from its
     /// submenu with the keyboard; the picture's path typed into the open dialog and the cut
     /// dialog's proposal, 3 x 2, taken.

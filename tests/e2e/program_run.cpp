@@ -42,10 +42,10 @@ ProgramRun::~ProgramRun() {
     stop();
 }
 
-unsigned long ProgramRun::start() {
+unsigned long ProgramRun::start(const QStringList& arguments) {
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
     process_.setWorkingDirectory(folder());
-    process_.start(QDir(folder()).filePath(QStringLiteral("tessary")), {});
+    process_.start(QDir(folder()).filePath(QStringLiteral("tessary")), arguments);
     if (!process_.waitForStarted())
         return 0;
     return XSession::waitForWindow(QStringLiteral("Tessary from Kelvandor"));

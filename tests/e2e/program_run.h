@@ -17,8 +17,9 @@ public:
 
     /// The folder the program runs from.
     QString folder() const { return folder_.path(); }
-    /// Starts the program and waits for its main window; 0 when it did not appear.
-    unsigned long start();
+    /// Starts the program with `arguments` and waits for its main window; 0 when it did not
+    /// appear.
+    unsigned long start(const QStringList& arguments = {});
     /// The running program's process id.
     qint64 pid() const { return process_.processId(); }
     /// Whether the program is still running.

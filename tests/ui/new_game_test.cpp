@@ -1,11 +1,16 @@
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTest>
+#include <QUrl>
 
 #include "core/element_set.h"
 #include "dialogs/open_file_dlg.h"
@@ -285,6 +290,57 @@ TEST_F(NewGameTest, ACommandGivenWhileAPieceIsCarriedLetsGoOfItFirst) {
     EXPECT_EQ(frame->field().heldElement, -1);
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     EXPECT_TRUE(frame->field().dragRegion.isEmpty());
+}
+
+// What a file manager's drag carries.
+std::unique_ptr<QMimeData> DraggedFiles(const QStringList& paths) {
+    auto data = std::make_unique<QMimeData>();
+    QList<QUrl> urls;
+    for (const QString& path : paths)
+        urls.append(QUrl::fromLocalFile(path));
+    data->setUrls(urls);
+    return data;
+}
+
+// Whether the main window takes the drag into it.
+bool TakesDrag(QWidget& window, const QMimeData& data) {
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    return enter.isAccepted();
+}
+
+TEST_F(NewGameTest, APictureDroppedOnTheWindowStartsANewGameFromIt) {
+    playNewGame(false);
+    QImage image(256, 128, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    const QString path = folder.filePath(QStringLiteral("dropped.JPG"));
+    ASSERT_TRUE(image.save(path, "JPEG"));
+    const auto picture = DraggedFiles({path});
+    ASSERT_TRUE(TakesDrag(*frame, *picture));
+
+    QSize sizeInCutDialog;
+    WhenModal<CSizePartDlg>([this, &sizeInCutDialog](CSizePartDlg* cut) {
+        sizeInCutDialog = QSize(frame->game().plan.pictureWidth, frame->game().plan.pictureHeight);
+        cut->accept();
+    });
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, picture.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame.get(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return frame->game().pictureName == "dropped"; }));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return frame->game().isInProgress(); }));
+    EXPECT_EQ(questions, QStringList(QString::fromUtf8("Создать новую игру?")));
+    EXPECT_EQ(sizeInCutDialog, QSize(256, 128));
+    EXPECT_EQ(elements().elementCount(), frame->game().plan.columns * frame->game().plan.rows);
+
+    // Anything but one picture file is refused.
+    const QString text = folder.filePath(QStringLiteral("notes.txt"));
+    QFile(text).open(QIODevice::WriteOnly);
+    EXPECT_FALSE(TakesDrag(*frame, *DraggedFiles({text})));
+    EXPECT_FALSE(TakesDrag(*frame, *DraggedFiles({path, path})));
+    EXPECT_FALSE(TakesDrag(*frame, *DraggedFiles({folder.path()})));
+    QMimeData words;
+    words.setText(path);
+    EXPECT_FALSE(TakesDrag(*frame, words));
 }
 
 TEST_F(NewGameTest, PauseStopsTheClockUntilThePauseKeyClosesItsWindow) {

@@ -16,7 +16,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
 }
 
 QString HelpWindow::documentPath() {
-    return QString::fromStdString(AppendFileName(ProgramFolder(), "help/tessary.html"));
+    return QString::fromStdString(DataFilePath("help/tessary.html"));
 }
 
 void HelpWindow::showTopic(int topic) {

@@ -54,6 +54,7 @@ CMainFrame::CMainFrame(GameSettings& settings, const ScreenInfo& screen)
         icon.addFile(AssetPath(QStringLiteral("icons/tessary_%1.png").arg(size)));
     setWindowIcon(icon);
     setCentralWidget(view_);
+    setAcceptDrops(true);
     view_->installEventFilter(this);
     view_->onJoinReaction = [this](JoinReaction reaction) { joined(reaction); };
     view_->onSpaceKey = [this] { popUpFullScreenMenu(false); };
@@ -139,10 +140,6 @@ CMainFrame::~CMainFrame() {
     waitForWorker();
     resetGame(true);
     view_->dropScaledCopy();  // the view outlives the field it observes
-}
-
-QString CMainFrame::picturesFolder() {
-    return QString::fromStdString(AppendFileName(ProgramFolder(), "pictures"));
 }
 
 void CMainFrame::showConfigured() {
@@ -265,6 +262,13 @@ QString CMainFrame::relabelledText(int id) const {
     return {};
 }
 
+void CMainFrame::letGoOfHeldElement() {
+    if (field_.heldElement < 0)
+        return;
+    ReleaseElement(field_);
+    noteGameChange();
+}
+
 void CMainFrame::runCommand(int id) {
     if (!isCommandEnabled(id))
         return;
@@ -272,10 +276,8 @@ void CMainFrame::runCommand(int id) {
     // first: its dialogs take the mouse, so the release would never reach the field, and its
     // redraws would paint the piece into the field while it is still being carried. Only the
     // picture window, which touches neither, can be shown with the piece in hand.
-    if (field_.heldElement >= 0 && id != kCmdShowPicture) {
-        ReleaseElement(field_);
-        noteGameChange();
-    }
+    if (id != kCmdShowPicture)
+        letGoOfHeldElement();
     if (IsTextureCommand(id)) {
         chooseTexture(id);
         return;

@@ -55,6 +55,10 @@ public:
     /// Shows the window, full-screen when the settings say so.
     void showConfigured();
 
+    /// A new game from the picture at `path`, named on the command line or dropped on the
+    /// window: as "Новая игра", with the picture already chosen.
+    void openPicture(const QString& path);
+
     /// Runs a command of the command table; a command that is disabled now does nothing.
     void runCommand(int id);
     /// Whether a command is enabled in the current state.
@@ -71,9 +75,6 @@ public:
     QLabel& timerDisplay() { return *timerDisplay_; }
     QLabel& progressDisplay() { return *progressDisplay_; }
     bool isFullScreenMode() const { return settings_.fullScreen != 0; }
-
-    /// The folder the picture open dialog starts in: the sample pictures beside the program.
-    static QString picturesFolder();
 
     /// Where the saved games are kept: SavedGamesFolder(), unless a test points elsewhere.
     const std::string& savedGamesFolder() const { return savedGamesFolder_; }
@@ -96,6 +97,10 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    /// A picture file dragged from a file manager is taken when a new picture could be loaded
+    /// now; anything else is refused without a word.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool event(QEvent* event) override;  // the keypad digits, a change of the system fonts
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -115,10 +120,16 @@ private:
     void systemSettingsChanged();
 
     // The game's lifecycle.
-    bool loadPictureCommand();
+    /// Loads the picture at `givenPath`, or at the path the player chooses in the open dialog
+    /// when it is empty.
+    bool loadPictureCommand(const QString& givenPath = {});
+    QString askForPictureFile();
     bool cutPictureCommand();
     void createElementsCommand();
-    void newGameCommand();
+    /// Load, cut and create in turn; the picture as loadPictureCommand() takes it.
+    void newGameCommand(const QString& picturePath = {});
+    /// Lets go of a carried piece where it is, before a command or a new picture changes the game.
+    void letGoOfHeldElement();
     void resetGame(bool discardPicture);
     /// The one place where how building a game ended becomes what the player sees and what
     /// happens next; `path` is the file a format message names.

@@ -179,12 +179,14 @@ void CMainFrame::chooseSolidBackground() {
 }
 
 void CMainFrame::saveSettings() {
+    CreateFolderOf(SettingsFilePath());
     if (!WriteSettingsFile(SettingsFilePath(), settings_))
         ShowMessage(this, QString::fromUtf8(kSettingsFileFailedMessage), MessageIcon::Error);
 }
 
 void CMainFrame::restoreSettings() {
     ShowMessage(this, QString::fromUtf8(kDefaultSettingsMessage), MessageIcon::None);
+    CreateFolderOf(SettingsFilePath());
     if (!WriteDefaultSettingsFile(SettingsFilePath()))
         ShowMessage(this, QString::fromUtf8(kSettingsFileFailedMessage), MessageIcon::Error);
 }

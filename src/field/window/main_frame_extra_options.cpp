@@ -1,6 +1,7 @@
 #include "field/window/main_frame.h"
 
 #include "core/extra_options_file.h"
+#include "core/program_folder.h"
 #include "dialogs/extra_options_dlg.h"
 #include "dialogs/message_box.h"
 #include "field/window/sound_player.h"
@@ -36,6 +37,7 @@ void CMainFrame::adoptExtraOptions(const ExtraOptions& options) {
 void CMainFrame::keepExtraOptions(const ExtraOptions& options) {
     // The options take effect even when they cannot be kept: the player chose them.
     adoptExtraOptions(options);
+    CreateFolderOf(extraOptionsFile_);
     if (!WriteExtraOptionsFile(extraOptionsFile_, field_.extraOptions))
         ShowMessage(this,
                     FormatMessageText(kExtraOptionsFileFailedMessage,

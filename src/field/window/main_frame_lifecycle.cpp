@@ -55,7 +55,7 @@ void CMainFrame::resetGame(bool discardPicture) {
     RedrawField(field_, {.clear = true});
 }
 
-bool CMainFrame::loadPictureCommand() {
+bool CMainFrame::loadPictureCommand(const QString& givenPath) {
     if (game_.isInProgress()) {
         if (!AsksForNewGame(this))
             return false;
@@ -63,26 +63,11 @@ bool CMainFrame::loadPictureCommand() {
     } else if (game_.pictureLoaded) {
         resetGame(true);
     }
-    COpenFileDlg dialog(this);
-    dialog.setWindowTitle(QString::fromUtf8("Загрузить картинку"));
-    const QStringList filters = {
-        QString::fromUtf8("Все файлы (*.*)"),
-        QString::fromUtf8(
-            "Графические файлы - BMP, JPEG, PNG (*.bmp *.dib *.rle *.jpeg *.jpg *.jfif *.jfi "
-            "*.png)"),
-        QString::fromUtf8("Windows Bitmap - BMP, DIB, RLE (*.bmp *.dib)"),
-        QString::fromUtf8("JPEG - JPEG, JPG, JFIF, JFI (*.jpeg *.jpg *.jfif *.jfi)"),
-        QString::fromUtf8("Portable Network Graphics - PNG (*.png)"),
-    };
-    dialog.setNameFilters(filters);
-    dialog.selectNameFilter(filters[1]);
-    if (QFileInfo(picturesFolder()).isDir())
-        dialog.setDirectory(picturesFolder());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedPath().isEmpty()) {
+    const QString path = givenPath.isEmpty() ? askForPictureFile() : givenPath;
+    if (path.isEmpty()) {
         game_.pictureName.clear();
         return false;
     }
-    const QString path = dialog.selectedPath();
     game_.pictureName = QFileInfo(path).completeBaseName().toStdString();
     LoadResult result = LoadPictureFile(path.toStdString());
     if (!result.isLoaded()) {
@@ -102,6 +87,28 @@ bool CMainFrame::loadPictureCommand() {
     AttachToField(game_, field_);
     showPicturePreview();
     return true;
+}
+
+QString CMainFrame::askForPictureFile() {
+    COpenFileDlg dialog(this);
+    dialog.setWindowTitle(QString::fromUtf8("Загрузить картинку"));
+    const QStringList filters = {
+        QString::fromUtf8("Все файлы (*.*)"),
+        QString::fromUtf8(
+            "Графические файлы - BMP, JPEG, PNG (*.bmp *.dib *.rle *.jpeg *.jpg *.jfif *.jfi "
+            "*.png)"),
+        QString::fromUtf8("Windows Bitmap - BMP, DIB, RLE (*.bmp *.dib)"),
+        QString::fromUtf8("JPEG - JPEG, JPG, JFIF, JFI (*.jpeg *.jpg *.jfif *.jfi)"),
+        QString::fromUtf8("Portable Network Graphics - PNG (*.png)"),
+    };
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters[1]);
+    const QString samplePictures = COpenFileDlg::SamplePicturesFolder();
+    if (!samplePictures.isEmpty() && QFileInfo(samplePictures).isDir())
+        dialog.setDirectory(samplePictures);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedPath();
 }
 
 bool CMainFrame::cutPictureCommand() {
@@ -207,13 +214,20 @@ void CMainFrame::waitForWorker() {
     workerPoll_->stop();
 }
 
-void CMainFrame::newGameCommand() {
-    if (!loadPictureCommand() || !game_.pictureLoaded)
+void CMainFrame::newGameCommand(const QString& picturePath) {
+    if (!loadPictureCommand(picturePath) || !game_.pictureLoaded)
         return;
     if (!game_.pictureCut && !cutPictureCommand())
         return;
     if (game_.pictureCut)
         createElementsCommand();
+}
+
+void CMainFrame::openPicture(const QString& path) {
+    if (game_.workerBusy)
+        waitForWorker();
+    letGoOfHeldElement();
+    newGameCommand(QFileInfo(path).absoluteFilePath());
 }
 
 void CMainFrame::joined(JoinReaction reaction) {

@@ -26,8 +26,7 @@ QUrl SourceOf(Sound sound) {
         case Sound::Completion:
             break;
     }
-    return QUrl::fromLocalFile(
-        QString::fromStdString(AppendFileName(ProgramFolder(), "congratu.wav")));
+    return QUrl::fromLocalFile(QString::fromStdString(DataFilePath("congratu.wav")));
 }
 
 }  // namespace
