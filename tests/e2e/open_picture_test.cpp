@@ -30,7 +30,7 @@ TEST_F(OpenPictureTest, APictureOnTheCommandLineIsCutAndPlayed) {
     EXPECT_EQ(game.header.rows, 2);
     EXPECT_EQ(game.header.elementSize, 64);
     EXPECT_EQ(game.stored.elements.size(), 6u);
-    const QImage picture(QDir(program.folder()).filePath(QStringLiteral("save/opened.bmp")));
+    const QImage picture(QDir(savedGamesFolder).filePath(QStringLiteral("opened.bmp")));
     EXPECT_EQ(picture.size(), QSize(192, 128));
     ASSERT_NO_FATAL_FAILURE(quitProgram());
 }

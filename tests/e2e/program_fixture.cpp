@@ -21,7 +21,18 @@ constexpr QPoint kCreateGameItem(60, 77);  // "Создать игру", the thi
 
 }  // namespace
 
-ProgramFixture::ProgramFixture() {
+ProgramFixture::ProgramFixture()
+    : savedGamesFolder(QDir(program.folder()).filePath(QStringLiteral("save"))) {
+    writePicture();
+}
+
+ProgramFixture::ProgramFixture(const QString& installedProgram,
+                               const QProcessEnvironment& environment, const QString& saves)
+    : program(installedProgram, environment), savedGamesFolder(saves) {
+    writePicture();
+}
+
+void ProgramFixture::writePicture() {
     picture = QDir(program.folder()).filePath(QStringLiteral("coded.bmp"));
     EXPECT_TRUE(CodedPicture::make().save(picture, "BMP"));
 }
@@ -82,7 +93,7 @@ SavedGameContents ProgramFixture::saveGame(const char* name) {
     keyToWindow("F2");
     answerDialog(QString::fromUtf8("Сохранить игру"), QString::fromUtf8(name));
     Pause(milliseconds(1500));
-    QFile file(QDir(program.folder()).filePath(QStringLiteral("save/%1.tsy").arg(name)));
+    QFile file(QDir(savedGamesFolder).filePath(QStringLiteral("%1.tsy").arg(name)));
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << "no saved game " << name;
     const QByteArray bytes = file.readAll();
     const SavedGameReadResult read = ReadSavedGame(

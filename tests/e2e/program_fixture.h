@@ -19,7 +19,11 @@ public:
     static void keep(const QImage& shot, const char* name);
 
 protected:
+    /// The built program, run as a portable copy.
     ProgramFixture();
+    /// An installed program with `environment`, its saved games in `saves`.
+    ProgramFixture(const QString& installedProgram, const QProcessEnvironment& environment,
+                   const QString& saves);
 
     /// Starts the program (again, after a quit) with `arguments` and waits for its window.
     void startProgram(const QStringList& arguments = {});
@@ -37,14 +41,18 @@ protected:
     /// Waits for the dialog titled `title`, types `text` into its focused control and presses
     /// Enter.
     void answerDialog(const QString& title, const QString& text);
-    /// Saves the game under `name` with F2 and reads the file back.
+    /// Saves the game under `name` with F2 and reads the file back from savedGamesFolder.
     SavedGameContents saveGame(const char* name);
     /// Quits through "Игра" > "Выход", confirming the question, and waits for the program to end.
     void quitProgram();
     ProgramRun program;
+    QString savedGamesFolder;
     QString picture;  // the coded picture's path
     unsigned long window = 0;
     QPoint origin;
+
+private:
+    void writePicture();
 };
 
 }  // namespace tessary::testing

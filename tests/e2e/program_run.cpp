@@ -36,6 +36,12 @@ ProgramRun::ProgramRun() {
                                 QStringLiteral("pictures"), QStringLiteral("help")})
         EXPECT_TRUE(CopyTree(from.filePath(name), QDir(folder()).filePath(name)))
             << name.toStdString();
+    program_ = QDir(folder()).filePath(program.fileName());
+}
+
+ProgramRun::ProgramRun(const QString& installedProgram, const QProcessEnvironment& environment)
+    : program_(installedProgram) {
+    process_.setProcessEnvironment(environment);
 }
 
 ProgramRun::~ProgramRun() {
@@ -45,7 +51,7 @@ ProgramRun::~ProgramRun() {
 unsigned long ProgramRun::start(const QStringList& arguments) {
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
     process_.setWorkingDirectory(folder());
-    process_.start(QDir(folder()).filePath(QStringLiteral("tessary")), arguments);
+    process_.start(program_, arguments);
     if (!process_.waitForStarted())
         return 0;
     return XSession::waitForWindow(QStringLiteral("Tessary from Kelvandor"));

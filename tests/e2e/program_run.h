@@ -6,16 +6,20 @@
 
 namespace tessary::testing {
 
-/// The real program, copied with the files it keeps beside itself (sounds, sample pictures,
-/// help) into a folder of its own, so that its settings file and saved games start empty and
-/// stay out of the build tree. The folder lives as long as this object; starting and stopping
-/// can repeat, as a player quits and comes back.
+/// The real program, run from a folder of its own that lives as long as this object; starting
+/// and stopping can repeat, as a player quits and comes back.
 class ProgramRun {
 public:
+    /// The built program, copied with the files it keeps beside itself (sounds, sample
+    /// pictures, help) into the folder, so that its settings file and saved games start empty
+    /// and stay out of the build tree.
     ProgramRun();
+    /// An installed program, run where it lies with `environment`; the folder is its working
+    /// directory.
+    ProgramRun(const QString& installedProgram, const QProcessEnvironment& environment);
     ~ProgramRun();
 
-    /// The folder the program runs from.
+    /// The folder the program runs in.
     QString folder() const { return folder_.path(); }
     /// Starts the program with `arguments` and waits for its main window; 0 when it did not
     /// appear.
@@ -34,6 +38,7 @@ public:
 
 private:
     QTemporaryDir folder_;
+    QString program_;
     QProcess process_;
 };
 
