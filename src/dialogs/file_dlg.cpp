@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include "core/program_folder.h"
 #include "dialogs/button_order.h"
@@ -39,6 +40,12 @@ CFileDlg::CFileDlg(Kind kind, QWidget* parent) : QFileDialog(parent), kind_(kind
                  isOpen ? QStringLiteral("&Открыть") : QStringLiteral("&Сохранить"));
     setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
     setDirectory(StartFolder(kind));
+    if (isOpen && ProgramFiles().isInstalled) {
+        // The sample pictures are one click away from wherever the dialog starts.
+        QList<QUrl> places = sidebarUrls();
+        places.append(QUrl::fromLocalFile(QString::fromStdString(DataFilePath("pictures"))));
+        setSidebarUrls(places);
+    }
     if (auto* buttons = findChild<QDialogButtonBox*>())
         PinButtonOrder(buttons);
 }

@@ -37,7 +37,7 @@ void CMainFrame::adoptExtraOptions(const ExtraOptions& options) {
 void CMainFrame::keepExtraOptions(const ExtraOptions& options) {
     // The options take effect even when they cannot be kept: the player chose them.
     adoptExtraOptions(options);
-    CreateFolderOf(extraOptionsFile_);
+    CreateFolderOf(SettingsFilePath());  // where the options file lives
     if (!WriteExtraOptionsFile(extraOptionsFile_, field_.extraOptions))
         ShowMessage(this,
                     FormatMessageText(kExtraOptionsFileFailedMessage,
