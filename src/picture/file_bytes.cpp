@@ -39,14 +39,23 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::filesystem::pa
     if (!file) {
         return std::nullopt;
     }
-    std::vector<std::uint8_t> bytes;
+    // A regular file is read in one go into room for its known size and one byte more, which
+    // tells that the end was reached; a file that grows meanwhile, or has no size (a pipe), is
+    // read on with the room doubled.
+    struct stat status {};
+    const bool isSized = ::fstat(::fileno(file.get()), &status) == 0 && S_ISREG(status.st_mode);
+    const auto knownSize = isSized ? static_cast<std::size_t>(status.st_size) : 0;
+    if (knownSize > kMaxFileBytes) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes(std::max<std::size_t>(knownSize + 1, isSized ? 1 : 65536));
     std::size_t used = 0;
     for (;;) {
-        if (bytes.size() - used < 65536) {
-            if (bytes.size() >= kMaxFileBytes) {
+        if (used == bytes.size()) {
+            if (bytes.size() > kMaxFileBytes) {
                 return std::nullopt;
             }
-            bytes.resize(std::max<std::size_t>(65536, bytes.size() * 2));
+            bytes.resize(bytes.size() * 2);
         }
         const std::size_t got = std::fread(bytes.data() + used, 1, bytes.size() - used, file.get());
         used += got;

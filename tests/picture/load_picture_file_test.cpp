@@ -2,11 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <fstream>
 #include <ostream>
+#include <thread>
+#include <vector>
 
 #include "bmp_fixture.h"
 #include "codec_fixtures.h"
 #include "picture/bmp_reader.h"
+#include "picture/file_bytes.h"
 #include "picture/jpeg_reader.h"
 #include "picture/picture_type.h"
 #include "picture/png_reader.h"
@@ -76,6 +82,27 @@ TEST(LoadPictureFileTest, MissingOrEmptyPathFailsAtOnce) {
     EXPECT_FALSE(LoadBmpFile("").isLoaded());
     EXPECT_FALSE(LoadJpegFile(folder.path("none.jpg")).isLoaded());
     EXPECT_FALSE(LoadPngFile(folder.path("none.png"), 0).isLoaded());
+}
+
+TEST(LoadPictureFileTest, FilesAreReadWholeWhateverTheirSize) {
+    TempFolder folder;
+    for (const std::size_t size : {0, 1, 65535, 65536, 65537, 1 << 20}) {
+        std::vector<std::uint8_t> bytes(size);
+        for (std::size_t i = 0; i < size; ++i)
+            bytes[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
+        EXPECT_EQ(ReadFileBytes(folder.write("file", bytes)), bytes) << size;
+    }
+    // A file without a size: what a pipe gives is read to its end.
+    const std::filesystem::path pipe = folder.path("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::vector<std::uint8_t> sent(200'000, 0x5A);
+    std::thread writer([&] {
+        std::ofstream(pipe, std::ios::binary)
+            .write(reinterpret_cast<const char*>(sent.data()),
+                   static_cast<std::streamsize>(sent.size()));
+    });
+    EXPECT_EQ(ReadFileBytes(pipe), sent);
+    writer.join();
 }
 
 TEST(LoadPictureFileTest, UnknownFormatReportsNoMemoryShortage) {
