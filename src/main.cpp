@@ -3,12 +3,14 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <span>
 #include <string>
 
 #include "core/command_line.h"
 #include "core/game_settings.h"
 #include "core/program_folder.h"
+#include "core/session_bus.h"
 #include "dialogs/russian_translation.h"
 #include "field/window/main_frame.h"
 #include "field/window/quit_signals.h"
@@ -44,6 +46,9 @@ int main(int argc, char* argv[]) {
     if (const int status = AnswerCommandLine(line); status >= 0)
         return status;
 
+    if (tessary::HasNoSessionBus(std::getenv("DBUS_SESSION_BUS_ADDRESS"),
+                                 std::getenv("XDG_RUNTIME_DIR")))
+        ::setenv("DBUS_SESSION_BUS_ADDRESS", tessary::kNoSessionBusAddress, 1);
     // Every argument is the program's own: Qt takes its options from the environment.
     int qtArgumentCount = 1;
     QApplication application(qtArgumentCount, argv);

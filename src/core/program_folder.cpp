@@ -64,7 +64,8 @@ FileLocations LocateFiles(std::string_view programFolder, const EnvironmentLooku
         return {.isInstalled = false,
                 .dataFolder = folder,
                 .settingsFolder = folder,
-                .playerFolder = folder};
+                .playerFolder = folder,
+                .moduleFolder = folder};
     }
     const fs::path prefix = fs::path(folder).parent_path().parent_path();
     return {
@@ -73,7 +74,8 @@ FileLocations LocateFiles(std::string_view programFolder, const EnvironmentLooku
         .settingsFolder = AppendFileName(
             AppendFileName(XdgFolder(variable, "XDG_CONFIG_HOME", ".config"), "tessary"), ""),
         .playerFolder = AppendFileName(
-            AppendFileName(XdgFolder(variable, "XDG_DATA_HOME", ".local/share"), "tessary"), "")};
+            AppendFileName(XdgFolder(variable, "XDG_DATA_HOME", ".local/share"), "tessary"), ""),
+        .moduleFolder = AppendFileName((prefix / "lib" / "tessary").string(), "")};
 }
 
 const FileLocations& ProgramFiles() {

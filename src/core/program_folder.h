@@ -25,6 +25,8 @@ struct FileLocations {
     std::string settingsFolder;
     /// The saved games ("save") and the autosave slots ("autosave").
     std::string playerFolder;
+    /// The program's modules: beside the executable, or in `<prefix>/lib/tessary`.
+    std::string moduleFolder;
 };
 
 /// A variable of the environment; null when it is not set.

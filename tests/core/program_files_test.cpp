@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <map>
 #include <string>
 
 #include "core/program_folder.h"
+#include "core/session_bus.h"
 #include "file_in_own_folder.h"
 
 namespace tessary {
@@ -48,6 +52,8 @@ TEST_P(LocateFilesTest, DecidesFromTheLayoutBesideTheExecutable) {
     EXPECT_EQ(locations.playerFolder, expected(row.playerFolder));
     EXPECT_EQ(locations.dataFolder,
               row.isInstalled ? (folder_ / "prefix/share/tessary").string() + "/" : program);
+    EXPECT_EQ(locations.moduleFolder,
+              row.isInstalled ? (folder_ / "prefix/lib/tessary").string() + "/" : program);
 }
 
 const std::map<std::string, std::string> kHomeOnly = {{"HOME", "/home/player"}};
@@ -82,6 +88,29 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutRow{"dataBesideAFolderNotNamedBin", "prefix/games", "prefix/share/tessary", kXdg,
                   false, "<program>", "<program>"}),
     [](const testing::TestParamInfo<LayoutRow>& info) { return std::string(info.param.name); });
+
+class SessionBusTest : public FileInOwnFolderTest {
+protected:
+    SessionBusTest() : FileInOwnFolderTest("bus") {}
+};
+
+TEST_F(SessionBusTest, OnlyAnEnvironmentWithoutABusIsToldThereIsNone) {
+    const std::string runtime = folder_.string();
+    EXPECT_TRUE(HasNoSessionBus(nullptr, nullptr));
+    EXPECT_TRUE(HasNoSessionBus("", runtime.c_str()));  // no socket there yet
+    EXPECT_FALSE(HasNoSessionBus("unix:path=/run/user/1000/bus", nullptr));
+
+    writeRaw("not a socket");
+    EXPECT_TRUE(HasNoSessionBus(nullptr, runtime.c_str()));
+    fs::remove(path_);
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path_.string().copy(address.sun_path, sizeof(address.sun_path) - 1);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+    EXPECT_FALSE(HasNoSessionBus(nullptr, runtime.c_str()));
+    ::close(listener);
+}
 
 }  // namespace
 }  // namespace tessary

@@ -32,8 +32,9 @@ bool CopyTree(const QString& from, const QString& to) {
 ProgramRun::ProgramRun() {
     const QFileInfo program(QString::fromUtf8(TESSARY_PROGRAM));
     const QDir from = program.dir();
-    for (const QString& name : {program.fileName(), QStringLiteral("congratu.wav"),
-                                QStringLiteral("pictures"), QStringLiteral("help")})
+    for (const QString& name :
+         {program.fileName(), QStringLiteral("tessary_sound.so"), QStringLiteral("congratu.wav"),
+          QStringLiteral("pictures"), QStringLiteral("help")})
         EXPECT_TRUE(CopyTree(from.filePath(name), QDir(folder()).filePath(name)))
             << name.toStdString();
     program_ = QDir(folder()).filePath(program.fileName());

@@ -1,19 +1,13 @@
 #include "field/window/sound_player.h"
 
-#include <QEventLoop>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QTimer>
-#include <QUrl>
-
-#include <algorithm>
+#include <QLibrary>
 
 #include "core/program_folder.h"
+#include "field/window/sound_effects.h"
 
 namespace tessary {
 namespace {
-
-constexpr int kLoadingWaitMilliseconds = 3000;
 
 QUrl SourceOf(Sound sound) {
     switch (sound) {
@@ -34,35 +28,32 @@ QUrl SourceOf(Sound sound) {
 void SoundPlayer::play(Sound sound) {
     if (!isOn_)
         return;
-    const auto index = static_cast<std::size_t>(sound);
     if (sound == Sound::Completion && !QFileInfo::exists(SourceOf(sound).toLocalFile()))
         return;  // the fanfare is an optional file beside the program
-    if (effects_[index] == nullptr) {
-        effects_[index] = new QSoundEffect(this);
-        effects_[index]->setSource(SourceOf(sound));
-    }
-    effects_[index]->play();
+    if (effects_ == nullptr && !isModuleMissing_)
+        loadModule();
+    if (effects_ != nullptr)
+        effects_->play(static_cast<int>(sound), SourceOf(sound));
 }
 
 bool SoundPlayer::isLoading() const {
-    return std::any_of(effects_.begin(), effects_.end(), [](const QSoundEffect* effect) {
-        return effect != nullptr && effect->status() == QSoundEffect::Loading;
-    });
+    return effects_ != nullptr && effects_->isLoading();
 }
 
 void SoundPlayer::finishLoading() {
-    if (!isLoading())
-        return;
-    QEventLoop loop;
-    QTimer::singleShot(kLoadingWaitMilliseconds, &loop, &QEventLoop::quit);
-    for (QSoundEffect* effect : effects_) {
-        if (effect != nullptr)
-            connect(effect, &QSoundEffect::statusChanged, &loop, [this, &loop] {
-                if (!isLoading())
-                    loop.quit();
-            });
-    }
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (effects_ != nullptr)
+        effects_->finishLoading();
+}
+
+void SoundPlayer::loadModule() {
+    // The module stays loaded to the end of the process: the effects live in its code.
+    QLibrary module(
+        QString::fromStdString(AppendFileName(ProgramFiles().moduleFolder, kSoundModuleName)));
+    const auto create =
+        reinterpret_cast<CreateSoundEffects>(module.resolve(kCreateSoundEffectsName));
+    isModuleMissing_ = create == nullptr;
+    if (create != nullptr)
+        effects_ = create(this);
 }
 
 }  // namespace tessary

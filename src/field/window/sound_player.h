@@ -3,17 +3,16 @@
 #include <QObject>
 #include <QString>
 
-#include <array>
-
 #include "field/platform.h"
-
-class QSoundEffect;
 
 namespace tessary {
 
+class SoundEffects;
+
 /// Plays the game's sounds asynchronously: join, rotation and capture from the built-in
-/// assets, completion from "congratu.wav" in the program's folder. Each effect is made when
-/// it is first played; without an audio device nothing is heard and nothing is reported.
+/// assets, completion from "congratu.wav" in the program's data. The sound module is loaded
+/// with the first sound, and each effect is made when it is first played; without the module
+/// or an audio device nothing is heard and nothing is reported.
 class SoundPlayer : public QObject {
 public:
     explicit SoundPlayer(QObject* parent) : QObject(parent) {}
@@ -33,7 +32,10 @@ public:
     void finishLoading();
 
 private:
-    std::array<QSoundEffect*, 4> effects_{};
+    void loadModule();
+
+    SoundEffects* effects_ = nullptr;  // a child, made by the sound module
+    bool isModuleMissing_ = false;
     bool isOn_ = true;
 };
 
