@@ -33,4 +33,12 @@ if(TESSARY_DPKG)
   set(CPACK_DEBIAN_FILE_NAME tessary_${TESSARY_VERSION_TEXT}_${_deb_arch}.deb)
 endif()
 
+# The package is the install rules (every rule without a component) plus what only the package
+# carries: its lintian overrides.
+install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/lintian-overrides
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME tessary
+  COMPONENT debian_package EXCLUDE_FROM_ALL)
+set(CPACK_INSTALL_CMAKE_PROJECTS
+  "${CMAKE_BINARY_DIR};Tessary;ALL;/" "${CMAKE_BINARY_DIR};Tessary;debian_package;/")
+
 include(CPack)
