@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the game need.
 # Packages already present are left alone, so later runs cost one dpkg query.
+#   --package  also the checker of the Debian package (lintian), which only ./package.sh uses
 set -euo pipefail
 
 packages=(
@@ -9,7 +10,18 @@ packages=(
   libjpeg62-turbo-dev libpng-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth xdotool imagemagick
+  desktop-file-utils appstream file
 )
+
+for arg in "$@"; do
+  case "$arg" in
+    --package) packages+=(lintian) ;;
+    *)
+      echo "usage: $0 [--package]" >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

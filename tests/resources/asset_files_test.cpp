@@ -51,8 +51,11 @@ INSTANTIATE_TEST_SUITE_P(
                     PngCase{"cursors/busy.png", 32, 32}, PngCase{"cursors/capture.png", 32, 32},
                     PngCase{"cursors/hint.png", 32, 32}, PngCase{"cursors/no_hint.png", 32, 32},
                     PngCase{"icons/size_grip.png", 15, 15}, PngCase{"icons/tessary_16.png", 16, 16},
+                    PngCase{"icons/tessary_24.png", 24, 24},
                     PngCase{"icons/tessary_32.png", 32, 32},
                     PngCase{"icons/tessary_48.png", 48, 48},
+                    PngCase{"icons/tessary_64.png", 64, 64},
+                    PngCase{"icons/tessary_128.png", 128, 128},
                     PngCase{"icons/tessary_256.png", 256, 256}, PngCase{"about_band.png", 1024, 1}),
     [](const auto& info) {
         std::string name = info.param.name;

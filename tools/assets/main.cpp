@@ -79,7 +79,7 @@ void WritePictures(const fs::path& out, Outcome& outcome) {
         const fs::path path = out / "cursors" / (std::string(cursor.name) + ".png");
         outcome.check(WritePng(path, cursor.image, true), path);
     }
-    for (int size : {16, 32, 48, 256}) {
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         const fs::path path = out / "icons" / ("tessary_" + std::to_string(size) + ".png");
         outcome.check(WritePng(path, MakeProgramIcon(size), true), path);
     }
