@@ -1,5 +1,6 @@
 # What `cmake --install` puts under the prefix (/usr/local by default, /usr in the package):
 #   bin/tessary
+#   lib/tessary/               the program's modules: the sound effects
 #   share/tessary/             read-only data under the names the portable build keeps beside
 #                              the program: congratu.wav, pictures/, help/
 #   share/applications/        the menu entry
@@ -35,6 +36,8 @@ endforeach()
 add_custom_target(tessary_compressed_docs ALL DEPENDS ${_compressed_files})
 
 install(TARGETS tessary RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Always lib/tessary, whatever the platform's library folder: the program looks there.
+install(TARGETS tessary_sound LIBRARY DESTINATION lib/tessary)
 
 install(FILES ${TESSARY_ASSET_DIR}/sounds/congratu.wav DESTINATION ${TESSARY_DATA_INSTALL_DIR})
 install(DIRECTORY ${TESSARY_ASSET_DIR}/pictures ${PROJECT_SOURCE_DIR}/resources/help

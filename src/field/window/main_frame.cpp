@@ -50,7 +50,7 @@ CMainFrame::CMainFrame(GameSettings& settings, const ScreenInfo& screen)
       field_(settings, *platform_) {
     setWindowTitle(QString::fromUtf8("Tessary from Kelvandor"));
     QIcon icon;
-    for (int size : {16, 32, 48, 256})
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(AssetPath(QStringLiteral("icons/tessary_%1.png").arg(size)));
     setWindowIcon(icon);
     setCentralWidget(view_);
