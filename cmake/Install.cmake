@@ -1,6 +1,6 @@
 # What `cmake --install` puts under the prefix (/usr/local by default, /usr in the package):
 #   bin/tessary
-#   lib/tessary/               the program's modules: the sound effects
+#   libexec/tessary/           the program's modules: the sound effects
 #   share/tessary/             read-only data under the names the portable build keeps beside
 #                              the program: congratu.wav, pictures/, help/
 #   share/applications/        the menu entry
@@ -36,8 +36,9 @@ endforeach()
 add_custom_target(tessary_compressed_docs ALL DEPENDS ${_compressed_files})
 
 install(TARGETS tessary RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# Always lib/tessary, whatever the platform's library folder: the program looks there.
-install(TARGETS tessary_sound LIBRARY DESTINATION lib/tessary)
+# Always libexec/tessary, whatever the platform's folders: the program looks there. Not in a
+# library folder: nothing else links it, and the package needs no ldconfig run for it.
+install(TARGETS tessary_sound LIBRARY DESTINATION libexec/tessary)
 
 install(FILES ${TESSARY_ASSET_DIR}/sounds/congratu.wav DESTINATION ${TESSARY_DATA_INSTALL_DIR})
 install(DIRECTORY ${TESSARY_ASSET_DIR}/pictures ${PROJECT_SOURCE_DIR}/resources/help

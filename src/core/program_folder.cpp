@@ -75,7 +75,7 @@ FileLocations LocateFiles(std::string_view programFolder, const EnvironmentLooku
             AppendFileName(XdgFolder(variable, "XDG_CONFIG_HOME", ".config"), "tessary"), ""),
         .playerFolder = AppendFileName(
             AppendFileName(XdgFolder(variable, "XDG_DATA_HOME", ".local/share"), "tessary"), ""),
-        .moduleFolder = AppendFileName((prefix / "lib" / "tessary").string(), "")};
+        .moduleFolder = AppendFileName((prefix / "libexec" / "tessary").string(), "")};
 }
 
 const FileLocations& ProgramFiles() {

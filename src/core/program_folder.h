@@ -25,7 +25,7 @@ struct FileLocations {
     std::string settingsFolder;
     /// The saved games ("save") and the autosave slots ("autosave").
     std::string playerFolder;
-    /// The program's modules: beside the executable, or in `<prefix>/lib/tessary`.
+    /// The program's modules: beside the executable, or in `<prefix>/libexec/tessary`.
     std::string moduleFolder;
 };
 

@@ -53,7 +53,7 @@ TEST_P(LocateFilesTest, DecidesFromTheLayoutBesideTheExecutable) {
     EXPECT_EQ(locations.dataFolder,
               row.isInstalled ? (folder_ / "prefix/share/tessary").string() + "/" : program);
     EXPECT_EQ(locations.moduleFolder,
-              row.isInstalled ? (folder_ / "prefix/lib/tessary").string() + "/" : program);
+              row.isInstalled ? (folder_ / "prefix/libexec/tessary").string() + "/" : program);
 }
 
 const std::map<std::string, std::string> kHomeOnly = {{"HOME", "/home/player"}};
