@@ -318,9 +318,10 @@ TEST_F(NewGameTest, APictureDroppedOnTheWindowStartsANewGameFromIt) {
     const auto picture = DraggedFiles({path});
     ASSERT_TRUE(TakesDrag(*frame, *picture));
 
-    QSize sizeInCutDialog;
-    WhenModal<CSizePartDlg>([this, &sizeInCutDialog](CSizePartDlg* cut) {
-        sizeInCutDialog = QSize(frame->game().plan.pictureWidth, frame->game().plan.pictureHeight);
+    QStringList cutDialogLabels;
+    WhenModal<CSizePartDlg>([&cutDialogLabels](CSizePartDlg* cut) {
+        for (const QLabel* label : cut->findChildren<QLabel*>())
+            cutDialogLabels << label->text();
         cut->accept();
     });
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, picture.get(), Qt::LeftButton, Qt::NoModifier);
@@ -329,7 +330,8 @@ TEST_F(NewGameTest, APictureDroppedOnTheWindowStartsANewGameFromIt) {
     ASSERT_TRUE(QTest::qWaitFor([this] { return frame->game().pictureName == "dropped"; }));
     ASSERT_TRUE(QTest::qWaitFor([this] { return frame->game().isInProgress(); }));
     EXPECT_EQ(questions, QStringList(QString::fromUtf8("Создать новую игру?")));
-    EXPECT_EQ(sizeInCutDialog, QSize(256, 128));
+    EXPECT_TRUE(cutDialogLabels.contains(QString::fromUtf8("&Ширина картинки (256)")));
+    EXPECT_TRUE(cutDialogLabels.contains(QString::fromUtf8("&Высота картинки (128)")));
     EXPECT_EQ(elements().elementCount(), frame->game().plan.columns * frame->game().plan.rows);
 
     // Anything but one picture file is refused.
