@@ -43,9 +43,10 @@ private:
     /// Starts the program; the time to its main window's last large repaint.
     double start();
     /// Loads the saved game with F3 and Enter; the time from the Enter.
-    double loadSavedGame();
+    double loadSavedGame(double* processorSeconds);
     /// Presses `key` in the focused window; the time to the main window's last large repaint.
-    double timeKey(const char* key);
+    /// The processor time used until the window was quiet goes to `processorSeconds`.
+    double timeKey(const char* key, double* processorSeconds);
     Window waitForWindow(const char* title);
     /// The last large repaint of the main window after `since`, the moment of the input, once
     /// the window is quiet; `usedBefore`, the program's processor time then, is for the trace.
@@ -95,7 +96,7 @@ RunFigures Run::measure(const std::string& picture, const Grid& grid) {
     keyboard_.type(std::to_string(grid.columns));
     keyboard_.key("Tab");
     keyboard_.type(std::to_string(grid.rows));
-    figures.createSeconds = timeKey("Return");
+    figures.createSeconds = timeKey("Return", &figures.createProcessorSeconds);
     figures.inPlay = program_.memory();
 
     // The name proposed (the picture's) is taken as it is.
@@ -105,13 +106,14 @@ RunFigures Run::measure(const std::string& picture, const Grid& grid) {
     keyboard_.key("Return");
     checkSavedGrid(waitForSavedGame(), grid);
 
-    figures.reloadSeconds = loadSavedGame();
+    double reloadProcessorSeconds = 0;
+    figures.reloadSeconds = loadSavedGame(&reloadProcessorSeconds);
     figures.peakKiB = program_.memory().peakKiB;
 
     // As a player who comes back: a fresh process, the game loaded first thing.
     program_.kill();
     start();
-    figures.loadSeconds = loadSavedGame();
+    figures.loadSeconds = loadSavedGame(&figures.loadProcessorSeconds);
     figures.afterLoad = program_.memory();
     return figures;
 }
@@ -123,19 +125,21 @@ double Run::start() {
     return Seconds(lastLargeRepaint(launched, milliseconds(0)) - launched);
 }
 
-double Run::loadSavedGame() {
+double Run::loadSavedGame(double* processorSeconds) {
     keyboard_.focus(main_);
     keyboard_.key("F3");
     // The list has the focus, the newest game selected.
     keyboard_.focus(waitForWindow(kLoadTitle));
-    return timeKey("Return");
+    return timeKey("Return", processorSeconds);
 }
 
-double Run::timeKey(const char* key) {
+double Run::timeKey(const char* key, double* processorSeconds) {
     const milliseconds usedBefore = program_.processorTime();
     const Clock::time_point pressed = Clock::now();
     keyboard_.key(key);
-    return Seconds(lastLargeRepaint(pressed, usedBefore) - pressed);
+    const Clock::time_point repainted = lastLargeRepaint(pressed, usedBefore);
+    *processorSeconds = Seconds(program_.processorTime() - usedBefore);
+    return Seconds(repainted - pressed);
 }
 
 Window Run::waitForWindow(const char* title) {

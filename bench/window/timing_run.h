@@ -28,6 +28,10 @@ struct RunFigures {
     double createSeconds = 0;
     double reloadSeconds = 0;  // the saved game loaded in the process that created it
     double loadSeconds = 0;    // the saved game loaded first thing in a fresh process
+    // Processor time the program used (its threads together) from the input until the main
+    // window was quiet: less swayed than the times by other work on the machine.
+    double createProcessorSeconds = 0;
+    double loadProcessorSeconds = 0;
     Memory afterStart;
     Memory inPlay;             // after the new game settled
     std::int64_t peakKiB = 0;  // of the process that created and reloaded the game

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -86,6 +87,15 @@ Options ParseOptions(int argc, char** argv) {
     return options;
 }
 
+// The first three fields of /proc/loadavg: a measure taken while the machine is busy is not
+// worth much, so the table says how busy it was.
+std::string LoadAverage() {
+    std::ifstream in("/proc/loadavg");
+    std::string one, five, fifteen;
+    in >> one >> five >> fifteen;
+    return one + " " + five + " " + fifteen;
+}
+
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const std::size_t middle = values.size() / 2;
@@ -103,13 +113,15 @@ struct Column {
     double (*value)(const RunFigures&);
 };
 
-constexpr int kColumnWidth = 10;
+constexpr int kColumnWidth = 11;
 
 const Column kColumns[] = {
     {"start s", 3, [](const RunFigures& f) { return f.startSeconds; }},
     {"create s", 3, [](const RunFigures& f) { return f.createSeconds; }},
     {"reload s", 3, [](const RunFigures& f) { return f.reloadSeconds; }},
     {"load s", 3, [](const RunFigures& f) { return f.loadSeconds; }},
+    {"cpu create", 2, [](const RunFigures& f) { return f.createProcessorSeconds; }},
+    {"cpu load", 2, [](const RunFigures& f) { return f.loadProcessorSeconds; }},
     {"RSS start", 1, [](const RunFigures& f) { return MiB(f.afterStart.residentKiB); }},
     {"RSS play", 1, [](const RunFigures& f) { return MiB(f.inPlay.residentKiB); }},
     {"peak", 1, [](const RunFigures& f) { return MiB(f.peakKiB); }},
@@ -144,14 +156,16 @@ int main(int argc, char** argv) {
         XKeyboard keyboard(server.display());
 
         const Grid& grid = options.grid;
-        std::printf("%s\npicture %s, cut %d x %d = %d pieces of %d px, display %s\n",
+        std::printf("%s\npicture %s, cut %d x %d = %d pieces of %d px, display %s, load %s\n",
                     options.program.c_str(), picture.c_str(), grid.columns, grid.rows,
-                    grid.columns * grid.rows, grid.elementSize, server.name().c_str());
+                    grid.columns * grid.rows, grid.elementSize, server.name().c_str(),
+                    LoadAverage().c_str());
         std::printf(
             "seconds from the input to the last large repaint of the main window: start, create\n"
             "(Enter in the cut dialog), reload (F3 in the same process), load (F3 first thing in\n"
-            "a fresh process); MiB resident after start, in play, peak of the first process,\n"
-            "after the load\n");
+            "a fresh process); processor seconds of the create and the load, until the window\n"
+            "was quiet; MiB resident after start, in play, peak of the first process, after the\n"
+            "load\n");
         std::printf("%-7s", "run");
         for (const Column& column : kColumns)
             std::printf("%*s", kColumnWidth, column.heading);
@@ -175,6 +189,7 @@ int main(int argc, char** argv) {
         for (const std::vector<double>& values : byColumn)
             medians.push_back(Median(values));
         PrintRow("median", medians);
+        std::printf("load at the end %s\n", LoadAverage().c_str());
         if (!photoFolder.empty())
             fs::remove_all(photoFolder);
     } catch (const std::exception& error) {
