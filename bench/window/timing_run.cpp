@@ -110,7 +110,9 @@ RunFigures Run::measure(const std::string& picture, const Grid& grid) {
     figures.reloadSeconds = loadSavedGame(&reloadProcessorSeconds);
     figures.peakKiB = program_.memory().peakKiB;
 
-    // As a player who comes back: a fresh process, the game loaded first thing.
+    // As a player who comes back: a fresh process, the game loaded first thing. The killed
+    // process asks no question of an interrupted game at the restart: without a move since
+    // the save there is nothing autosaved.
     program_.kill();
     start();
     figures.loadSeconds = loadSavedGame(&figures.loadProcessorSeconds);
