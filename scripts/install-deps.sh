@@ -10,6 +10,7 @@ packages=(
   libjpeg62-turbo-dev libpng-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth xdotool imagemagick
+  libx11-dev libxdamage-dev libxtst-dev
   desktop-file-utils appstream file
 )
 
