@@ -44,6 +44,9 @@ ProgramProcess::ProgramProcess(const fs::path& program) {
         if (error)
             throw std::runtime_error("cannot copy " + (from / name).string());
     }
+    // The sound module, where the program has one (it plays the join sound of a new game).
+    std::error_code absent;
+    fs::copy(from / "tessary_sound.so", folder_ / "tessary_sound.so", absent);
     program_ = folder_ / program.filename();
 }
 
