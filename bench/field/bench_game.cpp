@@ -3,9 +3,11 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <fstream>
 #include <numeric>
 #include <random>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "core/cutting_plan.h"
@@ -36,7 +38,7 @@ BenchGame::BenchGame(int rows, int columns) {
     f.viewport.screenWidth = 1920;
     f.viewport.screenHeight = 1080;
     f.viewport.clientRect = {0, 0, 1920, 1050};
-    f.pictures.emplace(picture);
+    f.picture = &picture;
     f.background.colour = 0xA0C0B0;
     f.elements = set.get();
 
@@ -71,6 +73,32 @@ double PeakResidentMiB() {
     struct rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_maxrss) / 1024.0;  // kilobytes on Linux
+}
+
+namespace {
+
+// A "Name:   1234 kB" line of /proc/self/status in KiB; 0 when it cannot be read.
+double StatusKiB(const std::string& name) {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    double value = 0;
+    while (status >> key) {
+        if (key == name + ":" && status >> value)
+            return value;
+        status.ignore(256, '\n');
+    }
+    return 0;
+}
+
+}  // namespace
+
+PeakMemoryGrowth::PeakMemoryGrowth() {
+    std::ofstream("/proc/self/clear_refs") << "5";  // resets VmHWM to the current VmRSS
+    startKiB_ = StatusKiB("VmRSS");
+}
+
+double PeakMemoryGrowth::MiB() const {
+    return (StatusKiB("VmHWM") - startKiB_) / 1024.0;
 }
 
 }  // namespace tessary

@@ -33,4 +33,16 @@ std::uint32_t VariedPixel(int x, int y);
 /// Peak resident memory of the process in MiB.
 double PeakResidentMiB();
 
+/// How far the process's resident memory rose above the level it had when this was made, at its
+/// highest (VmHWM less the starting VmRSS), in MiB. The kernel's high-water mark is reset at the
+/// start where it allows; where it does not, an earlier higher peak of the same process shows.
+class PeakMemoryGrowth {
+public:
+    PeakMemoryGrowth();
+    double MiB() const;
+
+private:
+    double startKiB_;
+};
+
 }  // namespace tessary

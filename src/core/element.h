@@ -3,7 +3,6 @@
 #include <memory>
 #include <vector>
 
-#include "bitmap32.h"
 #include "edge_table.h"
 #include "geometry.h"
 #include "outline.h"
@@ -31,7 +30,6 @@ struct Element : ElementOutlines {
     bool enclosed = false;       // all four links set, so no 3D edge shows
     bool lifted = false;         // erased from the field picture and not drawn since
     std::shared_ptr<const MemberList> members;  // this element's block, shared by its members
-    Bitmap32 image;                             // bitmapSide square
     EdgeTable knobs{};                          // -1, 0 or +1 per side; 0 is straight
     EdgeTable knobShifts{};                     // -1, 0 or +1 per side
 

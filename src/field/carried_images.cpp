@@ -14,7 +14,7 @@ std::vector<CarriedImage> CarriedImages(const Field& field) {
     const Viewport& v = field.viewport;
     const auto place = [&](int i, Region clip) {
         const Element& e = set.element(i);
-        carried.push_back({&e.image,
+        carried.push_back({&field.carriedImages.imageOf(field, i),
                            {e.fieldRect.left - v.scrollX, e.fieldRect.top - v.scrollY},
                            std::move(clip)});
     };

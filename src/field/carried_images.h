@@ -12,7 +12,7 @@ struct Field;
 
 /// One image the pointer carries, placed as the client area shows it.
 struct CarriedImage {
-    const Bitmap32* image = nullptr;  // the element's image
+    const Bitmap32* image = nullptr;  // the element's image, kept while it is carried
     Point origin;                     // the image's top-left corner, client coordinates
     Region clip;                      // the pixels it covers, client coordinates
 };

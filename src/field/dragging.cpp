@@ -190,6 +190,7 @@ void EndHolding(Field& field) {
     field.platform.captureMouse(false);
     field.heldElement = -1;
     field.dragRegion = Region();
+    field.carriedImages.clear();
     field.cursor.setHolding(false);
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "core/bitmap32.h"
@@ -10,13 +8,14 @@
 #include "core/game_settings.h"
 #include "core/geometry.h"
 #include "core/region.h"
+#include "field/carried_image_cache.h"
 #include "field/cursor_modes.h"
 #include "field/zoom_scale.h"
-#include "picture/rotate_picture.h"
 
 namespace tessary {
 
 class ElementSet;
+class PictureBuffer;
 class Platform;
 
 /// The part of the field the window shows, and the field's size. The engine works in field
@@ -71,25 +70,6 @@ struct Background {
     std::uint32_t colour = 0;  // a pixel value, 0x00RRGGBB
 };
 
-/// The cut picture that element images are rendered from: upright, and turned by 1, 2 and 3
-/// quarter turns counter-clockwise where those copies were built. A turn without its copy is
-/// read from the upright picture, so every rotation renders. Not owned.
-class RenderSource {
-public:
-    explicit RenderSource(const PictureBuffer& upright) : upright_(&upright) {}
-    /// `turned`: R90, R180 and R270; empty copies count as not built.
-    RenderSource(const PictureBuffer& upright, const TurnedPictures& turned);
-
-    const PictureBuffer& upright() const { return *upright_; }
-    /// The built copy of the picture turned to `rotation`, the upright picture for 0; null
-    /// where that copy was not built.
-    const PictureBuffer* copyOf(int rotation) const;
-
-private:
-    const PictureBuffer* upright_;
-    std::array<const PictureBuffer*, 3> turned_{};
-};
-
 /// Told of every change of the field picture, so that what is made from it (a scaled view, the
 /// overview) can follow without looking at the whole picture again.
 class FieldPictureObserver {
@@ -115,13 +95,17 @@ struct Field {
     Bitmap32 fieldPicture;  // fieldWidth x fieldHeight
     Background background;
 
-    ElementSet* elements = nullptr;        // the game's elements; null while none exist
-    std::optional<RenderSource> pictures;  // the game's picture; there while elements exist
+    ElementSet* elements = nullptr;  // the game's elements; null while none exist
+    // The game's cut picture, upright, that every piece shows turned as it lies; not owned,
+    // there while elements exist.
+    const PictureBuffer* picture = nullptr;
 
     int heldElement = -1;  // the element held by the pointer, -1 none
     Region dragRegion;     // the held element's field region in client coordinates
     Point lastCursor;      // the last pointer position, in field coordinates
     CursorModes cursor;    // the modes whose cursor the window shows
+    // The images of what the pointer carries, made as they are first drawn (CarriedImages).
+    mutable CarriedImageCache carriedImages;
 
     std::vector<FieldPictureObserver*> pictureObservers;  // not owned; each removes itself
 

@@ -1,5 +1,7 @@
 #include "field/field_drawing.h"
 
+#include <stdexcept>
+
 #include "core/element_set.h"
 #include "core/field_region.h"
 #include "field/field.h"
@@ -30,10 +32,13 @@ void DrawElement(Field& field, int index, const DrawOptions& options) {
     ElementSet& set = *field.elements;
     if (options.rebuildRegion)
         BuildFieldRegion(set, index);
+    if (field.picture == nullptr)
+        throw std::logic_error("elements drawn without their picture");
     Element& e = set.element(index);
     const Region& region = set.fieldRegions()[index];
-    CopyThroughRegion(field.fieldPicture, e.image, {e.fieldRect.left, e.fieldRect.top}, region,
-                      options.extraClip);
+    const ElementPixels pixels(e, set, *field.picture, ContourPixel(field.settings));
+    WriteThroughRegion(field.fieldPicture, pixels, {e.fieldRect.left, e.fieldRect.top},
+                       {pixels.side(), pixels.side()}, region, options.extraClip);
     field.notePictureChanged(region.boundingBox());
     if (options.invalidate)
         InvalidateFieldArea(field, region);
@@ -98,8 +103,6 @@ void RedrawField(Field& field, const RedrawOptions& options) {
         const int i = zOrder[k];
         if (options.rebuildRegions)
             RebuildShapeAndRegion(set, i);
-        if (options.renderImages)
-            RenderElementImage(field, i);
         DrawElement(field, i, {.invalidate = !options.clear});
     }
     if (options.playSound)

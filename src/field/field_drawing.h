@@ -35,12 +35,12 @@ struct BlockDrawOptions {
 struct RedrawOptions {
     bool clear = false;           // the field picture is filled with the background first
     bool playSound = false;       // the join sound plays at the end
-    bool renderImages = false;    // every element's image is rendered afresh
     bool rebuildRegions = false;  // every element's shape and field region are rebuilt
 };
 
-/// Draws element `index` into the field picture from its image through its field region
-/// (further clipped by `extraClip`) and clears `lifted`.
+/// Draws element `index` into the field picture straight from the game's picture, as its
+/// ElementPixels show it, through its field region (further clipped by `extraClip`) and
+/// clears `lifted`. Throws std::logic_error when the field holds no picture.
 void DrawElement(Field& field, int index, const DrawOptions& options = {});
 
 /// Erases element `index` from the field picture: its field region is filled with the
@@ -57,8 +57,8 @@ void RedrawBeneath(Field& field, int index, Beneath beneath);
 /// Nothing for an element alone.
 void DrawBlockMembers(Field& field, int index, const BlockDrawOptions& options = {});
 
-/// Redraws the whole field picture: every element bottom to top, with its shape, field region
-/// and image rebuilt on the way as asked, invalidated one by one unless the picture was
+/// Redraws the whole field picture: every element bottom to top, with its shape and field
+/// region rebuilt on the way when asked, invalidated one by one unless the picture was
 /// cleared. Ends by invalidating the whole client area. Busy meanwhile.
 void RedrawField(Field& field, const RedrawOptions& options = {});
 

@@ -49,6 +49,11 @@ Rect BoundsOf(const Bitmap32& picture) {
     return {0, 0, picture.width(), picture.height()};
 }
 
+// The part of `target` covered by a picture of `size` placed with its top-left corner at `at`.
+Rect PlacedBounds(const Bitmap32& target, Point at, Point size) {
+    return Rect{at.x, at.y, at.x + size.x, at.y + size.y}.intersected(BoundsOf(target));
+}
+
 bool HasTexture(const Background& background) {
     return background.isTextured && !background.texture.isEmpty();
 }
@@ -70,17 +75,23 @@ void FillTextureRun(Bitmap32& target, const Bitmap32& texture, int y, int left, 
 
 void CopyThroughRegion(Bitmap32& target, const Bitmap32& source, Point at, const Region& clip,
                        const Region* extraClip) {
-    const Rect placed{at.x, at.y, at.x + source.width(), at.y + source.height()};
-    const Rect targetBounds = BoundsOf(target);
-    const Rect bounds{
-        std::max(placed.left, targetBounds.left), std::max(placed.top, targetBounds.top),
-        std::min(placed.right, targetBounds.right), std::min(placed.bottom, targetBounds.bottom)};
+    const Rect bounds = PlacedBounds(target, at, {source.width(), source.height()});
     if (bounds.isEmpty())
         return;
     ForEachClippedRun(clip, extraClip, bounds, [&](int y, int left, int right) {
         const std::uint32_t* from = source.row(y - at.y).data() + (left - at.x);
         std::memcpy(target.row(y).data() + left, from,
                     static_cast<std::size_t>(right - left) * sizeof(std::uint32_t));
+    });
+}
+
+void WriteThroughRegion(Bitmap32& target, const RowPixels& source, Point at, Point size,
+                        const Region& clip, const Region* extraClip) {
+    const Rect bounds = PlacedBounds(target, at, size);
+    if (bounds.isEmpty())
+        return;
+    ForEachClippedRun(clip, extraClip, bounds, [&](int y, int left, int right) {
+        source.readRow(y - at.y, left - at.x, right - at.x, target.row(y).data() + left);
     });
 }
 

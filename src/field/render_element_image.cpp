@@ -1,10 +1,8 @@
 #include "field/render_element_image.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "core/element_set.h"
-#include "field/turned_row_source.h"
 #include "picture/picture_buffer.h"
 
 namespace tessary {
@@ -34,65 +32,55 @@ Point SourcePoint(const Element& e, const ElementSet& set) {
     return {cell.x * S - m + e.imageRect.left, cell.y * S - m + e.imageRect.top};
 }
 
+// How many rows ahead a row's picture pixels are fetched: enough to cover the latency of
+// memory.
+constexpr int kPrefetchRows = 6;
+
 }  // namespace
 
-RenderSource::RenderSource(const PictureBuffer& upright, const TurnedPictures& turned)
-    : upright_(&upright) {
-    for (std::size_t i = 0; i < turned.size(); ++i)
-        turned_[i] = turned[i].isEmpty() ? nullptr : &turned[i];
-}
-
-const PictureBuffer* RenderSource::copyOf(int rotation) const {
-    const int r = rotation & 3;
-    return r == 0 ? upright_ : turned_[static_cast<std::size_t>(r - 1)];
-}
-
-void RenderElementImage(Element& element, const ElementSet& set, const RenderSource& pictures,
-                        std::uint32_t contourPixel) {
-    const PictureBuffer* copy = pictures.copyOf(element.rotation);
-    // A built copy is read as it stands; without it the turn is read from the upright picture.
-    const TurnedRowSource reader = copy != nullptr
-                                       ? TurnedRowSource(*copy, 0)
-                                       : TurnedRowSource(pictures.upright(), element.rotation);
-
-    const int W = set.geometry().W;
-    if (element.image.width() != W || element.image.height() != W)
-        element.image = Bitmap32::Uninitialised(W, W);  // every pixel is written below
-
-    // Bitmap pixel (x, y) of the image rectangle shows picture pixel (x + shift.x, y + shift.y).
+ElementPixels::ElementPixels(const Element& element, const ElementSet& set,
+                             const PictureBuffer& picture, std::uint32_t contourPixel)
+    : outline_(element.outline),
+      reader_(picture, element.rotation),
+      contourPixel_(contourPixel),
+      side_(set.geometry().W) {
     const Point source = SourcePoint(element, set);
     const Rect& target = element.imageRect;
-    const Point shift{source.x - target.left, source.y - target.top};
-    const Rect copied{std::max({target.left, -shift.x, 0}), std::max({target.top, -shift.y, 0}),
-                      std::min({target.right, reader.width() - shift.x, W}),
-                      std::min({target.bottom, reader.height() - shift.y, W})};
-    const int firstCopied = std::max(copied.top, element.outline.top());
-    const int endCopied = std::min(copied.bottom, element.outline.bottom());
-    // Row by row, each pixel written once: the picture through the outline's spans (sorted and
-    // disjoint), the contour colour around them.
-    for (int y = 0; y < W; ++y) {
-        std::uint32_t* out = element.image.row(y).data();
-        int done = 0;
-        if (y >= firstCopied && y < endCopied) {
-            for (const Span& s : element.outline.row(y)) {
-                const int left = std::max(s.left, copied.left);
-                const int right = std::min(s.right, copied.right);
-                if (left >= right)
-                    continue;
-                std::fill(out + done, out + left, contourPixel);
-                reader.read(left + shift.x, y + shift.y, right - left, out + left);
-                done = right;
-            }
-        }
-        std::fill(out + done, out + W, contourPixel);
-    }
+    shift_ = {source.x - target.left, source.y - target.top};
+    copied_ = {std::max({target.left, -shift_.x, 0}), std::max({target.top, -shift_.y, 0}),
+               std::min({target.right, reader_.width() - shift_.x, side_}),
+               std::min({target.bottom, reader_.height() - shift_.y, side_})};
 }
 
-void RenderElementImage(Field& field, int index) {
-    if (!field.pictures)
-        throw std::logic_error("elements rendered without their picture");
-    RenderElementImage(field.elements->element(index), *field.elements, *field.pictures,
-                       ContourPixel(field.settings));
+void ElementPixels::readRow(int y, int left, int right, std::uint32_t* out) const {
+    // out[i] is pixel left + i. Each pixel is written once: the picture through the outline's
+    // spans (sorted and disjoint), the contour colour around them.
+    int done = left;
+    reader_.prefetch(left + shift_.x, y + kPrefetchRows + shift_.y, right - left);
+    if (y >= copied_.top && y < copied_.bottom) {
+        for (const Span& s : outline_.row(y)) {
+            if (s.left >= right)
+                break;
+            const int from = std::max({s.left, copied_.left, left});
+            const int to = std::min({s.right, copied_.right, right});
+            if (from >= to)
+                continue;
+            std::fill(out + (done - left), out + (from - left), contourPixel_);
+            reader_.read(from + shift_.x, y + shift_.y, to - from, out + (from - left));
+            done = to;
+        }
+    }
+    std::fill(out + (done - left), out + (right - left), contourPixel_);
+}
+
+Bitmap32 RenderElementImage(const Element& element, const ElementSet& set,
+                            const PictureBuffer& picture, std::uint32_t contourPixel) {
+    const ElementPixels pixels(element, set, picture, contourPixel);
+    const int W = pixels.side();
+    Bitmap32 image = Bitmap32::Uninitialised(W, W);  // every pixel is written below
+    for (int y = 0; y < W; ++y)
+        pixels.readRow(y, 0, W, image.row(y).data());
+    return image;
 }
 
 }  // namespace tessary

@@ -2,12 +2,18 @@
 
 #include <cstdint>
 
+#include "core/bitmap32.h"
 #include "core/game_settings.h"
+#include "core/geometry.h"
 #include "field/field.h"
+#include "field/region_blit.h"
+#include "field/turned_row_source.h"
 
 namespace tessary {
 
 class ElementSet;
+class PictureBuffer;
+class Region;
 struct Element;
 
 /// The pixel value of the 3D edge colour of the settings.
@@ -15,18 +21,32 @@ inline std::uint32_t ContourPixel(const GameSettings& settings) {
     return PixelOfColourRef(static_cast<std::uint32_t>(settings.contourColor3D));
 }
 
-/// Renders the element's image for its current rotation: the bitmapSide square (allocated the
-/// first time and reused while its size stays) is filled with `contourPixel`, then the picture
-/// part is copied through `outline` from the picture turned to the element's rotation, at the
-/// element's place in that turned picture: from the turned copy where it was built, else read
-/// from the upright picture through the turn. Pixels the turned picture does not hold keep the
-/// contour colour.
-void RenderElementImage(Element& element, const ElementSet& set, const RenderSource& pictures,
-                        std::uint32_t contourPixel);
+/// The pixels of an element's bitmapSide square as it now lies, read straight from the upright
+/// `picture`: the picture turned to the element's rotation, at the element's place in that
+/// turned picture, through `outline`; `contourPixel` everywhere else, and where the turned
+/// picture holds nothing. Must not outlive the element, the set or the picture.
+class ElementPixels final : public RowPixels {
+public:
+    ElementPixels(const Element& element, const ElementSet& set, const PictureBuffer& picture,
+                  std::uint32_t contourPixel);
 
-/// Renders the image of element `index` of the field's game with the settings' contour colour.
-/// The field holds the game's picture whenever it holds elements; elements without it are a
-/// broken invariant and throw std::logic_error rather than show a wrong picture.
-void RenderElementImage(Field& field, int index);
+    /// The side of the square: the set's bitmapSide.
+    int side() const { return side_; }
+
+    /// Writes pixels [left, right) of bitmap row y; 0 <= left <= right <= side, 0 <= y < side.
+    void readRow(int y, int left, int right, std::uint32_t* out) const override;
+
+private:
+    const Region& outline_;
+    TurnedRowSource reader_;
+    std::uint32_t contourPixel_;
+    int side_;
+    Point shift_;  // bitmap pixel (x, y) shows turned picture pixel (x + shift.x, y + shift.y)
+    Rect copied_;  // the bitmap pixels the turned picture holds, within the image rectangle
+};
+
+/// The element's image: its ElementPixels as a bitmapSide square.
+Bitmap32 RenderElementImage(const Element& element, const ElementSet& set,
+                            const PictureBuffer& picture, std::uint32_t contourPixel);
 
 }  // namespace tessary

@@ -7,7 +7,6 @@
 #include "field/field.h"
 #include "field/field_drawing.h"
 #include "field/platform.h"
-#include "field/render_element_image.h"
 
 namespace tessary {
 namespace {
@@ -22,7 +21,7 @@ int ElementUnderPointer(Field& field) {
 }
 
 // Turns block member j by a quarter turn about the core corner `pivot`: its cell moves, its
-// tables, links and rotation turn, and its shape, image and field region are rebuilt.
+// tables, links and rotation turn, and its shape and field region are rebuilt.
 void TurnMember(Field& field, int j, Point pivot, int turn) {
     ElementSet& set = *field.elements;
     const Rect& base = set.baseRects()[j];
@@ -33,7 +32,6 @@ void TurnMember(Field& field, int j, Point pivot, int turn) {
     Element& e = set.element(j);
     e.links = TurnEdgeTable(e.links, turn);
     TurnElementShape(e, turn, set.geometry());
-    RenderElementImage(field, j);
     // Built afresh rather than recomputed for the links: with 3D elements off a linked
     // element's region would otherwise keep its old shape and place.
     BuildFieldRegion(set, j);
@@ -43,7 +41,6 @@ void TurnMember(Field& field, int j, Point pivot, int turn) {
 
 void ReorientElement(Field& field, int index, int turn) {
     ReorientElementShape(*field.elements, index, turn);
-    RenderElementImage(field, index);
     BuildFieldRegion(*field.elements, index);
 }
 
@@ -73,7 +70,6 @@ bool RotateSingle(Field& field, int turn) {
     ElementSet& set = *field.elements;
     Region changed = set.fieldRegions()[e];
     ReorientElementShape(set, e, turn);
-    RenderElementImage(field, e);
     LiftElement(field, e, {.beneath = Beneath::AllElements});
     DrawElement(field, e, {.rebuildRegion = true});
     changed |= set.fieldRegions()[e];

@@ -5,8 +5,8 @@ namespace tessary {
 struct Field;
 
 /// Turns element `index` on its own by `turn` (+1 a quarter turn clockwise, -1 counter-clockwise,
-/// 2 a half turn, 0 none): its tables, shape and rotation turn, it leaves its block, its image
-/// is rendered for the new rotation and its field region built afresh. Nothing is drawn; used
+/// 2 a half turn, 0 none): its tables, shape and rotation turn, it leaves its block, and its
+/// field region is built afresh. Nothing is drawn; used
 /// by element creation for the initial turns.
 void ReorientElement(Field& field, int index, int turn);
 

@@ -31,17 +31,15 @@ OutlineGeometry GeometryNow(const ElementSet& set, const CuttingPlan& plan,
     return geometry;
 }
 
-// Every element gets a bitmap of the plan's side: its field rectangle grows or shrinks from its
-// top-left corner and its image is blank until it is rendered again.
+// Every element's bitmap square takes the plan's side: its field rectangle grows or shrinks from
+// its top-left corner.
 void ResizeElementBitmaps(GameState& state) {
     if (!state.elementsCreated || !state.elements)
         return;
     ElementSet& set = *state.elements;
-    const int W = state.plan.bitmapSide;
     for (int i = 0; i < set.elementCount(); ++i) {
-        Element& e = set.element(i);
+        const Element& e = set.element(i);
         set.placeElement(i, {e.fieldRect.left, e.fieldRect.top});
-        e.image = Bitmap32(W, W);
     }
 }
 
@@ -94,7 +92,7 @@ bool ApplyPlaySettings(GameState& state, Field& field, GameSettings& settings,
     // The contour compared as drawn: a thickness stored with 3D elements off (a hand-edited file)
     // has not been drawn, so switching 3D elements on redraws even when the thickness stays.
     if (isResized || DrawnThickness(settings) != drawnBefore)
-        RedrawField(field, {.clear = true, .renderImages = true, .rebuildRegions = true});
+        RedrawField(field, {.clear = true, .rebuildRegions = true});
     return isTimerChanged;
 }
 

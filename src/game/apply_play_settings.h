@@ -20,11 +20,10 @@ PlaySettings PlaySettingsToEdit(const GameSettings& settings, int32_t& lastValid
 /// Takes the settings dialog's values into `settings` (the record `field` reads) and brings the
 /// game in line. With 3D elements off the thickness is stored as 0 and the bitmaps keep their
 /// size; with them on, another thickness gives bitmapSide = cellSize + thickness and every
-/// element a bitmap of that side (its field rectangle and an empty image). When the drawn contour
-/// changes (its thickness, or 3D on or off) the field is redrawn with every image rendered and
-/// every shape and field region rebuilt; nothing is redrawn otherwise. The elements take the new
-/// capture range and assembly mode at once. Returns whether showTimer
-/// changed: the window shows or hides its timer display.
+/// element a bitmap of that side (its field rectangle). When the drawn contour changes (its
+/// thickness, or 3D on or off) the field is redrawn with every shape and field region rebuilt;
+/// nothing is redrawn otherwise. The elements take the new capture range and assembly mode at once.
+/// Returns whether showTimer changed: the window shows or hides its timer display.
 bool ApplyPlaySettings(GameState& state, Field& field, GameSettings& settings,
                        const PlaySettings& chosen);
 

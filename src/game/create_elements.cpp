@@ -36,8 +36,8 @@ struct ElementStart {
     Point topLeft;
 };
 
-// The part of building that differs between a new and a loaded game: the element's shape,
-// image and field region once its tables and place are set.
+// The part of building that differs between a new and a loaded game: the element's shape and
+// field region once its tables and place are set.
 using ShapeElement = std::function<void(int index)>;
 
 // The one element-building pass of creation and rebuild: a fresh element set attached to the
@@ -101,7 +101,7 @@ GameOutcome BuildNewGame(GameState& state, Field& field, const GameSettings& set
         starts[k] = {edges.knobs, edges.knobShifts, 0, topLeft};
     }
     // Every element is shaped through its initial turn, a turn of 0 included, which also
-    // renders its image and builds its field region.
+    // builds its field region.
     BuildElements(state, field, settings, starts,
                   [&](int k) { ReorientElement(field, k, tables.turns[k]); });
     SizeField(field, plan, {0, 0});
@@ -143,12 +143,11 @@ GameOutcome BuildStoredGame(GameState& state, Field& field, GameSettings& settin
                      {base.left - plan.cellMargin, base.top - plan.cellMargin}};
     }
     BuildElements(state, field, settings, starts, [&](int k) {
-        // Shape only: the turned pictures may not exist yet, FinishLoadedGame renders.
+        // Shape only: FinishLoadedGame draws.
         ElementSet& set = *state.elements;
         Element& e = set.element(k);
         RebuildOutline(e, set.geometry());
         e.imageRect = ComputeImageRect(e.knobs, set.geometry());
-        e.image = Bitmap32(plan.bitmapSide, plan.bitmapSide);
     });
     ElementSet& set = *state.elements;
     if (!RestoreBlocks(set, stored)) {
@@ -162,9 +161,9 @@ GameOutcome BuildStoredGame(GameState& state, Field& field, GameSettings& settin
     // SetFieldSize leaves the picture unpainted: black until the finish draws the field.
     field.fieldPicture.fill(0);
     field.notePictureReplaced();
-    // Until the finish renders the images the field shows no elements and takes no input.
+    // Until the finish the field shows no elements and takes no input.
     field.elements = nullptr;
-    field.pictures.reset();
+    field.picture = nullptr;
     state.clock.reset(stored.elapsedSeconds);
     return GameOutcome::Loaded;
 }
@@ -179,8 +178,6 @@ GameOutcome CreateElements(GameState& state, Field& field, GameSettings& setting
         return GameOutcome::Refused;
     ResetGame(state, field, false);
     state.plan = plan;
-    if (settings.rotateElements == 0)
-        state.turned = TurnedPictures();  // left from an earlier cut; nothing turns now
     return GuardMemory(state, field, false, [&] { return BuildNewGame(state, field, settings); });
 }
 
@@ -202,7 +199,7 @@ GameOutcome FinishLoadedGame(GameState& state, Field& field) {
         return GameOutcome::Refused;
     return GuardMemory(state, field, true, [&] {
         AttachToField(state, field);
-        RedrawField(field, {.clear = true, .playSound = true, .renderImages = true});
+        RedrawField(field, {.clear = true, .playSound = true});
         state.clock.start(state.clock.elapsedSeconds());
         return GameOutcome::Loaded;
     });

@@ -8,10 +8,9 @@ namespace tessary {
 enum class GameOutcome {
     Created,   // a new game's elements exist: the game is Playing
     Loaded,    // a saved game is Playing (from BuildLoadedGame: built, waiting for its finish)
-    Rotating,  // the worker turns the picture and then builds or finishes; it reports then
-    Busy,      // a worker is turning the picture: nothing was changed
+    Rotating,  // the worker builds or finishes the game in its hand-over; it reports then
+    Busy,      // a worker is busy: nothing was changed
     Refused,   // nothing to build from: no cut picture, or a plan that cannot be played
-    RotationFailed,       // no turned pictures: a new game stays Cut, a loaded one is discarded
     PictureUnreadable,    // a saved game's picture file is missing or unreadable: all discarded
     GameFileMissing,      // no game file: the picture stays loaded without elements
     UnknownFormat,        // the game file is not ours: game and picture discarded

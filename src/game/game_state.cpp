@@ -17,15 +17,9 @@ std::uint64_t NewGameId() {
     return start + 2 * count++;
 }
 
-std::optional<RenderSource> GameState::renderSource() const {
-    if (picture.isEmpty())
-        return std::nullopt;
-    return RenderSource(picture, turned);
-}
-
 void AttachToField(GameState& state, Field& field) {
     field.elements = state.elements.get();
-    field.pictures = state.renderSource();
+    field.picture = state.picture.isEmpty() ? nullptr : &state.picture;
     if (state.elements)
         state.elements->setPainter(state.painter.get());
 }
@@ -42,7 +36,6 @@ void ResetGame(GameState& state, Field& field, bool discardPicture) {
     if (discardPicture) {
         state.pictureLoaded = false;
         state.picture = PictureBuffer();
-        state.turned = TurnedPictures();
         state.pictureName.clear();
     }
     state.clock.reset();

@@ -13,7 +13,6 @@
 #include "field/field.h"
 #include "game/game_clock.h"
 #include "picture/picture_buffer.h"
-#include "picture/rotate_picture.h"
 
 namespace tessary {
 
@@ -40,7 +39,6 @@ struct GameState {
     std::uint64_t gameId = 0;
     CuttingPlan plan;
     PictureBuffer picture;  // the cut picture once pictureCut is set
-    TurnedPictures turned;  // R90, R180, R270 of picture; empty until the worker built them
 
     std::unique_ptr<ElementSet> elements;     // null while no elements exist
     std::unique_ptr<ElementPainter> painter;  // draws for the assembly rules into the field
@@ -49,15 +47,11 @@ struct GameState {
     GameRandom random;
     SeedSource seedSource = LocalTimeSeconds;  // the seed of each table of a new game
 
-    /// The picture for rendering, with the turned copies that exist; none while there is no
-    /// picture.
-    std::optional<RenderSource> renderSource() const;
-
     /// Playing: elements exist and the picture is not yet assembled.
     bool isInProgress() const { return elementsCreated && !gameComplete; }
     bool isComplete() const { return elementsCreated && gameComplete; }
-    /// Commands that replace the picture or the elements wait while the worker turns the
-    /// picture: it reads the picture and writes the turned copies.
+    /// Commands that replace the picture or the elements wait while the worker is busy: its
+    /// hand-over builds the game from the picture.
     bool canChangeGame() const { return !workerBusy; }
 
     // Command availability; the window asks these whenever it shows the menu.
@@ -81,11 +75,10 @@ std::uint64_t NewGameId();
 /// Points the field at the game's elements and pictures (both may be absent).
 void AttachToField(GameState& state, Field& field);
 
-/// Discards the elements (and with `discardPicture` the picture, its turned copies and its
-/// name) and stops the clock at "00:00:00". The field lets go of everything discarded but the
-/// side of the element bitmaps, the wheel's step; the window then hides its preview (when the
-/// picture went) and redraws the field.
-/// The plan, pictureCut and gameComplete stay. Not while the worker is busy.
+/// Discards the elements (and with `discardPicture` the picture and its name) and stops the clock
+/// at "00:00:00". The field lets go of everything discarded but the side of the element bitmaps,
+/// the wheel's step; the window then hides its preview (when the picture went) and redraws the
+/// field. The plan, pictureCut and gameComplete stay. Not while the worker is busy.
 void ResetGame(GameState& state, Field& field, bool discardPicture);
 
 }  // namespace tessary

@@ -19,8 +19,6 @@ inline constexpr const char* kAutosaveFailedMessage =
     "Возникла ошибка при автоматическом сохранении игры.";
 /// Memory ran out: while a picture was read, cut or turned, or a game built (error icon).
 inline constexpr const char* kOutOfMemoryMessage = "Недостаточно памяти для выполнения операции.";
-/// The worker could not build the turned pictures (error icon).
-inline constexpr const char* kRotationFailedMessage = "Возникла ошибка при повороте картинки.";
 /// A picture or a saved game's file that is not ours or cannot be read; "%s" the file's path.
 inline constexpr const char* kUnknownFormatMessage =
     "Ошибка при открытии файла %s.\nНеизвестный формат.";

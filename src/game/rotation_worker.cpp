@@ -7,21 +7,8 @@
 #include "field/platform.h"
 #include "game/create_elements.h"
 #include "game/game_state.h"
-#include "picture/rotate_picture.h"
 
 namespace tessary {
-namespace {
-
-// The worker's rotation; failures of any kind count as a failed rotation.
-bool RotateNoThrow(const PictureBuffer& picture, TurnedPictures& turned) {
-    try {
-        return BuildRotatedPictures(picture, turned);
-    } catch (...) {
-        return false;
-    }
-}
-
-}  // namespace
 
 RotationWorker::~RotationWorker() {
     if (thread_.joinable())
@@ -64,20 +51,11 @@ bool RotationWorker::reap() {
 
 void RotationWorker::run(GameState& state, Field& field, GameSettings& settings, Point nudged,
                          const Report& report) {
-    const bool isRotated = RotateNoThrow(state.picture, state.turned);
     Platform& platform = field.platform;
     platform.runOnMainThread([&] {
-        GameOutcome outcome = GameOutcome::RotationFailed;
-        if (!isRotated) {
-            state.turned = TurnedPictures();  // no half set of turned copies stays behind
-            // A loaded game left without its images goes with its picture, as a failed load.
-            if (!state.createAfterRotation)
-                ResetGame(state, field, true);
-        } else if (state.createAfterRotation) {
-            outcome = CreateElements(state, field, settings);
-        } else {
-            outcome = FinishLoadedGame(state, field);
-        }
+        const GameOutcome outcome = state.createAfterRotation
+                                        ? CreateElements(state, field, settings)
+                                        : FinishLoadedGame(state, field);
         field.cursor.endBusy();
         platform.movePointer(nudged);
         report(outcome);

@@ -13,16 +13,16 @@ struct Field;
 struct GameSettings;
 struct GameState;
 
-/// Builds the picture's turned copies on a thread of its own, then hands over synchronously
-/// through Platform::runOnMainThread to create the elements (state.createAfterRotation) or
-/// finish the loaded game; every element is touched on the main thread while the worker
-/// waits. The main thread never joins a worker whose hand-over may still be due: it waits
-/// until state.workerBusy is clear (handling its events), then calls reap().
+/// A thread of its own that hands over synchronously through Platform::runOnMainThread to
+/// create the elements (state.createAfterRotation) or finish the loaded game; every element is
+/// touched on the main thread while the worker waits. Turned pieces are read from the upright
+/// picture, so the thread has nothing to prepare before its hand-over. The main thread never joins
+/// a worker whose hand-over may still be due: it waits until state.workerBusy is clear (handling
+/// its events), then calls reap().
 class RotationWorker {
 public:
     /// Receives the outcome on the main thread, inside the hand-over: that of CreateElements
-    /// or FinishLoadedGame, or RotationFailed (a loaded game is then discarded with its
-    /// picture, a new one stays Cut).
+    /// or FinishLoadedGame.
     using Report = std::function<void(GameOutcome)>;
 
     RotationWorker() = default;

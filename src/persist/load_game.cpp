@@ -10,7 +10,6 @@
 #include "persist/saved_game_reader.h"
 #include "persist/saved_game_store.h"
 #include "picture/bmp_reader.h"
-#include "picture/rotate_picture.h"
 
 namespace tessary {
 
@@ -22,7 +21,8 @@ bool FitsPicture(const SavedGameHeader& header, const PictureBuffer& picture) {
            picture.height() == header.rows * header.elementSize;
 }
 
-// Turns the picture and finishes the rebuilt game: on the worker when one starts, else here.
+// Finishes the rebuilt game: through the worker's hand-over when the game turns pieces and a
+// worker starts, else here.
 GameOutcome Finish(GameState& state, Field& field, GameSettings& settings, RotationWorker& worker,
                    RotationWorker::Report report) {
     if (settings.rotateElements == 0) {
@@ -31,11 +31,6 @@ GameOutcome Finish(GameState& state, Field& field, GameSettings& settings, Rotat
     state.createAfterRotation = false;
     if (worker.start(state, field, settings, std::move(report))) {
         return GameOutcome::Rotating;
-    }
-    // No worker: the picture is turned here, where a failure can only be lack of memory.
-    if (!BuildRotatedPictures(state.picture, state.turned)) {
-        ResetGame(state, field, true);
-        return GameOutcome::LoadOutOfMemory;
     }
     return FinishLoadedGame(state, field);
 }

@@ -3,6 +3,7 @@
 #include "field/compose_client_area.h"
 #include "field/dragging.h"
 #include "field/key_state.h"
+#include "field/render_element_image.h"
 #include "field_fixtures.h"
 
 namespace tessary {
@@ -101,13 +102,14 @@ TEST(DraggingTest, ClientAreaShowsTheFieldAtTheScrollOffsetAndTheHeldElementOnTo
     ComposeClientArea(game.field(), seen, area);
     const Region held = game.set().fieldRegions()[3];
     const Element& e = game.set().element(3);
+    const Bitmap32 image = RenderElementImage(e, game.set(), game.picture, kContourPixel);
     for (int y = 0; y < 600; ++y) {
         for (int x = 0; x < 800; ++x) {
             const Point f = v.toField({x, y});
             std::uint32_t expected = 0x123456;
             if (area.contains(x, y)) {
                 expected = held.contains(f.x, f.y)
-                               ? e.image.pixel(f.x - e.fieldRect.left, f.y - e.fieldRect.top)
+                               ? image.pixel(f.x - e.fieldRect.left, f.y - e.fieldRect.top)
                                : game.field().fieldPicture.pixel(f.x, f.y);
             }
             ASSERT_EQ(seen.pixel(x, y), expected) << x << "," << y;

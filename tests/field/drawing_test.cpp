@@ -108,8 +108,7 @@ TEST(DrawingTest, DrawingClipsToTheFieldPictureAtNegativeCoordinates) {
 TEST(DrawingTest, RedrawFieldSwitches) {
     TestGame game({.isTextured = true});
     game.field().fieldPicture.fill(0);
-    RedrawField(game.field(),
-                {.clear = true, .playSound = true, .renderImages = true, .rebuildRegions = true});
+    RedrawField(game.field(), {.clear = true, .playSound = true, .rebuildRegions = true});
     EXPECT_EQ(game.field().fieldPicture, game.redrawnFromScratch());
     EXPECT_TRUE(game.platform.invalidated.isEmpty()) << "a cleared field is invalidated whole";
     EXPECT_EQ(game.platform.wholeInvalidations, 1);
@@ -141,10 +140,10 @@ TEST(DrawingTest, FieldPainterRedrawsAPartnerOfADetachedElement) {
 
 TEST(RenderElementImageTest, ElementsWithoutTheirPictureAreRefusedLoudly) {
     TestGame game;
-    const Bitmap32 before = game.set().element(0).image;
-    game.field().pictures.reset();
-    EXPECT_THROW(RenderElementImage(game.field(), 0), std::logic_error);
-    EXPECT_EQ(game.set().element(0).image, before);
+    const Bitmap32 before = game.field().fieldPicture;
+    game.field().picture = nullptr;
+    EXPECT_THROW(DrawElement(game.field(), 0), std::logic_error);
+    EXPECT_EQ(game.field().fieldPicture, before);
 }
 
 TEST(RenderElementImageTest, ThirtyTwoBitTopDownPictureRendersAsTwentyFourBit) {
@@ -161,9 +160,10 @@ TEST(RenderElementImageTest, ThirtyTwoBitTopDownPictureRendersAsTwentyFourBit) {
         }
     }
     for (int i = 0; i < game.set().elementCount(); ++i) {
-        Element copy = game.set().element(i);
-        RenderElementImage(copy, game.set(), RenderSource(wide), kContourPixel);
-        EXPECT_EQ(copy.image, game.set().element(i).image) << "element " << i;
+        const Element& e = game.set().element(i);
+        EXPECT_EQ(RenderElementImage(e, game.set(), wide, kContourPixel),
+                  RenderElementImage(e, game.set(), game.picture, kContourPixel))
+            << "element " << i;
     }
 }
 

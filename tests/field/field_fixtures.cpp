@@ -9,6 +9,7 @@
 #include "core/knob_tables.h"
 #include "field/dragging.h"
 #include "field/region_blit.h"
+#include "field/render_element_image.h"
 #include "field/rotation.h"
 #include "field/viewport.h"
 #include "test_pictures.h"
@@ -64,7 +65,7 @@ TestGame::TestGame(const TestGameOptions& options, int spacing) {
     f.viewport.screenHeight = 768;
     f.viewport.clientRect = {0, 0, 800, 600};
     SetFieldSize(f, 1200, 900);
-    f.pictures.emplace(picture, turned);
+    f.picture = &picture;
     platform.watchCursor(f.cursor, kCursorTime);
     f.background.isTextured = options.isTextured;
     f.background.texture = MakeTexture();
@@ -152,8 +153,8 @@ Bitmap32 TestGame::redrawnFromScratch(const std::vector<int>& leftOut) {
         if (std::find(leftOut.begin(), leftOut.end(), zOrder[k]) != leftOut.end())
             continue;
         const Element& e = set_->element(zOrder[k]);
-        CopyThroughRegion(out, e.image, {e.fieldRect.left, e.fieldRect.top},
-                          set_->fieldRegions()[zOrder[k]]);
+        CopyThroughRegion(out, RenderElementImage(e, *set_, picture, kContourPixel),
+                          {e.fieldRect.left, e.fieldRect.top}, set_->fieldRegions()[zOrder[k]]);
     }
     return out;
 }

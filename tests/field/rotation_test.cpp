@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "field/key_state.h"
+#include "field/render_element_image.h"
 #include "field/rotation.h"
 #include "field_fixtures.h"
 
@@ -97,7 +98,7 @@ TEST(RotateSingleTest, TurnsOneElementOutOfItsBlock) {
     EXPECT_EQ(game.field().fieldPicture, game.redrawnFromScratch());
 }
 
-TEST(ReorientElementTest, TurnsRendersAndBuildsTheRegionWithoutDrawing) {
+TEST(ReorientElementTest, TurnsAndBuildsTheRegionWithoutDrawing) {
     TestGame game;
     const Bitmap32 picture = game.field().fieldPicture;
     ReorientElement(game.field(), 3, 2);
@@ -107,9 +108,10 @@ TEST(ReorientElementTest, TurnsRendersAndBuildsTheRegionWithoutDrawing) {
               e.raisedOutline.translated(e.fieldRect.left, e.fieldRect.top));
     EXPECT_EQ(game.field().fieldPicture, picture);
     EXPECT_TRUE(game.platform.sounds.empty());
-    // The image holds the picture turned by half: element 3's corner pixel (63, 63) of its
-    // core is the picture's bottom-right pixel, now at the core's top-left.
-    EXPECT_EQ(e.image.pixel(16, 16), PicturePixel(127, 127));
+    // It shows the picture turned by half: element 3's corner pixel (63, 63) of its core is
+    // the picture's bottom-right pixel, now at the core's top-left.
+    EXPECT_EQ(RenderElementImage(e, game.set(), game.picture, kContourPixel).pixel(16, 16),
+              PicturePixel(127, 127));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "field/dragging.h"
 #include "field/key_state.h"
 #include "field/region_blit.h"
+#include "field/render_element_image.h"
 #include "field/scale_down.h"
 #include "field/scaled_field_copy.h"
 #include "field/viewport.h"
@@ -138,7 +139,9 @@ Bitmap32 ExpectedView(const Field& field) {
     if (field.heldElement >= 0) {
         const Element& e = field.elements->element(field.heldElement);
         CopyThroughRegion(
-            composed, e.image, {e.fieldRect.left, e.fieldRect.top},
+            composed,
+            RenderElementImage(e, *field.elements, *field.picture, ContourPixel(field.settings)),
+            {e.fieldRect.left, e.fieldRect.top},
             field.dragRegion.translated(field.viewport.scrollX, field.viewport.scrollY));
     }
     const Viewport& v = field.viewport;

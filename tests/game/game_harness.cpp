@@ -7,7 +7,6 @@
 #include "field/key_state.h"
 #include "field/rotation.h"
 #include "game/apply_join_reaction.h"
-#include "picture/rotate_picture.h"
 #include "test_pictures.h"
 
 namespace tessary::testing {
@@ -78,8 +77,6 @@ GameHarness::GameHarness(const HarnessOptions& options)
 }
 
 GameOutcome GameHarness::create() {
-    if (settings.rotateElements != 0 && state.turned[0].isEmpty())
-        BuildRotatedPictures(state.picture, state.turned);
     return CreateElements(state, field, settings);
 }
 

@@ -82,8 +82,7 @@ class GameHarness {
 public:
     explicit GameHarness(const HarnessOptions& options = {});
 
-    /// Creates the elements on this thread, building the turned pictures first when rotation
-    /// is on, as the worker would.
+    /// Creates the elements on this thread, as the worker's hand-over would.
     GameOutcome create();
 
     /// Puts the pointer over the centre of element k's core square (the whole field is shown,

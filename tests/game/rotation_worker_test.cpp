@@ -19,7 +19,7 @@ void WaitAndReap(GameHarness& h, RotationWorker& worker) {
     EXPECT_TRUE(worker.reap());
 }
 
-TEST(RotationWorkerTest, TurnsThePictureThenCreatesTheGameOnTheMainThread) {
+TEST(RotationWorkerTest, CreatesTheGameOnTheMainThreadInItsHandOver) {
     GameHarness h;
     RotationWorker worker;
     std::vector<GameOutcome> reports;
@@ -39,7 +39,6 @@ TEST(RotationWorkerTest, TurnsThePictureThenCreatesTheGameOnTheMainThread) {
     EXPECT_EQ(reports, std::vector<GameOutcome>{GameOutcome::Created});
     EXPECT_EQ(reportThread, mainThread);
     EXPECT_TRUE(h.state.isInProgress());
-    EXPECT_FALSE(h.state.turned[2].isEmpty());
     EXPECT_EQ(h.platform.cursors.back(), CursorShape::Arrow);
     EXPECT_TRUE(h.state.canCreateElements());
 }
@@ -58,18 +57,18 @@ TEST(RotationWorkerTest, ASecondWorkerIsRefusedWhileTheFirstIsBusy) {
     EXPECT_EQ(reports, 1);
 }
 
-TEST(RotationWorkerTest, AFailedRotationIsReportedAndCreatesNothing) {
+TEST(RotationWorkerTest, ARefusedCreationIsReportedAndCreatesNothing) {
     GameHarness h;
-    h.state.picture = PictureBuffer();  // nothing to turn
+    h.state.picture = PictureBuffer();  // nothing to build from
     RotationWorker worker;
     std::vector<GameOutcome> reports;
     ASSERT_TRUE(worker.start(h.state, h.field, h.settings,
                              [&](GameOutcome outcome) { reports.push_back(outcome); }));
     h.platform.runHandOver();
     WaitAndReap(h, worker);
-    EXPECT_EQ(reports, std::vector<GameOutcome>{GameOutcome::RotationFailed});
+    EXPECT_EQ(reports, std::vector<GameOutcome>{GameOutcome::Refused});
     EXPECT_EQ(h.state.elements, nullptr);
-    EXPECT_TRUE(h.state.turned[0].isEmpty());
+    EXPECT_EQ(h.platform.cursors.back(), CursorShape::Arrow);
 }
 
 TEST(RotationWorkerTest, ALoadedGameIsFinishedInsteadOfCreated) {

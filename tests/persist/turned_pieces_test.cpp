@@ -17,6 +17,7 @@
 #include "persist_fixtures.h"
 #include "picture/rotate_picture.h"
 #include "temp_folder.h"
+#include "turned_copy_render.h"
 
 namespace tessary {
 namespace {
@@ -27,7 +28,7 @@ using testing::TempFolder;
 
 struct GameRow {
     const char* name;
-    bool rotateElements;  // the cut turns pieces (and builds the turned copies)
+    bool rotateElements;  // the cut turns pieces
     bool isLoaded;        // the game is saved and loaded before the pieces are turned
 };
 
@@ -63,13 +64,12 @@ public:
     std::vector<int> wronglyRenderedElements() {
         TurnedPictures copies;
         EXPECT_TRUE(BuildRotatedPictures(h->state.picture, copies));
-        const RenderSource reference(h->state.picture, copies);
         const ElementSet& set = *h->state.elements;
         std::vector<int> wrong;
         for (int k = 0; k < set.elementCount(); ++k) {
-            Element rendered = set.element(k);
-            RenderElementImage(rendered, set, reference, ContourPixel(h->settings));
-            if (rendered.image != set.element(k).image)
+            const std::uint32_t contour = ContourPixel(h->settings);
+            if (ImageFromTurnedCopy(set.element(k), set, h->state.picture, copies, contour) !=
+                RenderElementImage(set.element(k), set, h->state.picture, contour))
                 wrong.push_back(k);
         }
         return wrong;

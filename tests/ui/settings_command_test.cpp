@@ -15,13 +15,17 @@
 namespace tessary::testing {
 namespace {
 
-// The colour element 0's image shows around its shape: its contour.
-std::uint32_t ContourOfFirstElement(const GameState& game) {
-    const Element& e = game.elements->element(0);
-    for (int y = 0; y < e.image.height(); ++y)
-        for (int x = 0; x < e.image.width(); ++x)
-            if (!e.outline.contains(x, y))
-                return e.image.pixel(x, y);
+// The colour the field shows around the shape of the topmost element, which nothing covers:
+// its contour.
+std::uint32_t ContourOfTopElement(const GameState& game, const Field& field) {
+    const ElementSet& set = *game.elements;
+    const int top = set.zOrder()[0];
+    const Element& e = set.element(top);
+    for (int y = e.fieldRect.top; y < e.fieldRect.bottom; ++y)
+        for (int x = e.fieldRect.left; x < e.fieldRect.right; ++x)
+            if (set.fieldRegions()[top].contains(x, y) &&
+                !e.outline.contains(x - e.fieldRect.left, y - e.fieldRect.top))
+                return field.fieldPicture.pixel(x, y);
     return 0;
 }
 
@@ -70,7 +74,6 @@ TEST_F(SettingsCommandTest, ContourChangesReachEveryElementAndAStoredZeroOpensAs
     EXPECT_EQ(settings.contourThickness, 4);
     for (const Element& e : frame->game().elements->elementTable()) {
         EXPECT_EQ(e.fieldRect.right - e.fieldRect.left, side + 1) << e.index;
-        EXPECT_EQ(e.image.width(), side + 1) << e.index;
     }
 
     auto toggle3D = [](CParamDlg& dialog) {
@@ -124,12 +127,12 @@ TEST_F(SettingsCommandTest, CancelAfterAColourChoiceRestoresTheOldContour) {
                 chooser->accept();
             });
             dialog.findChild<QPushButton*>(QStringLiteral("contourColor"))->click();
-            contourWhileOpen = ContourOfFirstElement(frame->game());
+            contourWhileOpen = ContourOfTopElement(frame->game(), frame->field());
         },
         false);
     EXPECT_EQ(contourWhileOpen, PixelOfColourRef(chosen)) << "shown while the dialog is open";
     EXPECT_EQ(settings.contourColor3D, old);
-    EXPECT_EQ(ContourOfFirstElement(frame->game()), PixelOfColourRef(old));
+    EXPECT_EQ(ContourOfTopElement(frame->game(), frame->field()), PixelOfColourRef(old));
 }
 
 }  // namespace

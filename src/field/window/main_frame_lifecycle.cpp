@@ -79,7 +79,6 @@ bool CMainFrame::loadPictureCommand(const QString& givenPath) {
         return false;
     }
     game_.picture = std::move(result.picture);
-    game_.turned = TurnedPictures();
     game_.pictureLoaded = true;
     game_.pictureCut = false;
     game_.plan.pictureWidth = game_.picture.width();
@@ -123,7 +122,6 @@ bool CMainFrame::cutPictureCommand() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool isApplied = dialog.planEditor().apply(game_.plan, settings_, dialog.cutOptions());
     if (isApplied) {
-        game_.turned = TurnedPictures();  // the turned copies belong to the old size
         game_.pictureCut =
             ResamplePicture(game_.picture, game_.plan.pictureWidth, game_.plan.pictureHeight);
         AttachToField(game_, field_);
@@ -177,12 +175,6 @@ void CMainFrame::reportOutcome(GameOutcome outcome, const QString& path) {
             return;
         // The worker reports these inside its hand-over: their boxes wait until it has let go,
         // so that it never waits on the player.
-        case GameOutcome::RotationFailed:
-            showReleasedGame();
-            QTimer::singleShot(0, this, [this] {
-                ShowMessage(this, QString::fromUtf8(kRotationFailedMessage), MessageIcon::Error);
-            });
-            return;
         case GameOutcome::LoadOutOfMemory:
             showReleasedGame();
             QTimer::singleShot(0, this, [this] {

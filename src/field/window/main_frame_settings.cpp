@@ -31,7 +31,7 @@ void CMainFrame::renderContour(std::uint32_t colour) {
     // The renderer takes the contour colour from the settings; the dialog puts the old one back
     // when it is cancelled.
     settings_.contourColor3D = static_cast<int32_t>(colour);
-    RedrawField(field_, {.renderImages = true});
+    RedrawField(field_);
 }
 
 void CMainFrame::applyTimerVisibility() {
