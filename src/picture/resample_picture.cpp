@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "picture/pixel_reader.h"
+#include "picture/progress_sink.h"
 
 namespace tessary {
 
@@ -118,7 +119,11 @@ void FilterRow(const std::uint8_t* source, const AxisFilter& filter, int channel
     }
 }
 
-PictureBuffer Resample(const PictureBuffer& source, int width, int height) {
+// Target rows done between two reports of progress: a report lets the window's events through,
+// which costs too much for every row.
+constexpr int kRowsPerStep = 128;
+
+PictureBuffer Resample(const PictureBuffer& source, int width, int height, ProgressSink* progress) {
     const bool isFourChannel = source.bitsPerPixel() == 32 && !source.hasBitFields();
     const int channels = isFourChannel ? 4 : 3;
     PictureHeader header;
@@ -142,7 +147,11 @@ PictureBuffer Resample(const PictureBuffer& source, int width, int height) {
     std::vector<int> ringRow(ringSize, -1);
     std::vector<float> sum(rowValues);
     SourceRows rows(source, channels);
+    ProgressScope scope(progress, (height + kRowsPerStep - 1) / kRowsPerStep);
     for (int y = 0; y < height; ++y) {
+        if (y % kRowsPerStep == kRowsPerStep - 1) {
+            scope.step();
+        }
         std::fill(sum.begin(), sum.end(), 0.0f);
         const float* weights = down.weights(y);
         for (int k = 0; k < down.count(y); ++k) {
@@ -167,7 +176,7 @@ PictureBuffer Resample(const PictureBuffer& source, int width, int height) {
 
 }  // namespace
 
-bool ResamplePicture(PictureBuffer& picture, int width, int height) {
+bool ResamplePicture(PictureBuffer& picture, int width, int height, ProgressSink* progress) {
     if (width == std::numeric_limits<int>::min() || height == std::numeric_limits<int>::min()) {
         return false;
     }
@@ -180,7 +189,7 @@ bool ResamplePicture(PictureBuffer& picture, int width, int height) {
         return true;
     }
     try {
-        PictureBuffer resampled = Resample(picture, width, height);
+        PictureBuffer resampled = Resample(picture, width, height, progress);
         if (resampled.isEmpty()) {
             return false;
         }

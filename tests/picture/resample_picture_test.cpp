@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
+#include <vector>
 
 #include "picture/pixel_reader.h"
+#include "picture/progress_sink.h"
 #include "test_pictures.h"
 
 namespace tessary {
@@ -111,6 +114,31 @@ TEST(ResamplePictureTest, SameSizeKeepsThePictureAsItIs) {
     ASSERT_TRUE(ResamplePicture(picture, 2, -2));
     EXPECT_EQ(picture.bitsPerPixel(), 8);
     EXPECT_TRUE(picture.isTopDown());
+}
+
+// Counts what a task reports.
+struct CountingSink : ProgressSink {
+    void begin(int range) override { ranges.push_back(range); }
+    void step() override { ++steps; }
+    void end() override { ++ends; }
+    std::vector<int> ranges;
+    int steps = 0;
+    int ends = 0;
+};
+
+TEST(ResamplePictureTest, ALongResampleReportsItsProgressAndGivesTheSamePicture) {
+    const PictureBuffer source = PictureFromArt({"rg", "b#"}, 24);
+    PictureBuffer quiet = source;
+    ASSERT_TRUE(ResamplePicture(quiet, 300, 1000));
+    CountingSink sink;
+    PictureBuffer reported = source;
+    ASSERT_TRUE(ResamplePicture(reported, 300, 1000, &sink));
+    EXPECT_EQ(sink.ranges.size(), 1u);
+    EXPECT_GE(sink.steps, 5);
+    EXPECT_LE(sink.steps, sink.ranges.at(0));
+    EXPECT_EQ(sink.ends, 1);
+    EXPECT_TRUE(std::equal(reported.pixels().begin(), reported.pixels().end(),
+                           quiet.pixels().begin(), quiet.pixels().end()));
 }
 
 TEST(ResamplePictureTest, FailureKeepsTheOldPicture) {

@@ -17,6 +17,7 @@
 #include "field/window/help_window.h"
 #include "field/window/overview_window.h"
 #include "field/window/preview_window.h"
+#include "field/window/progress_window.h"
 #include "field/window/sound_player.h"
 #include "field/window/window_platform.h"
 #include "game/create_elements.h"
@@ -122,8 +123,10 @@ bool CMainFrame::cutPictureCommand() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool isApplied = dialog.planEditor().apply(game_.plan, settings_, dialog.cutOptions());
     if (isApplied) {
-        game_.pictureCut =
-            ResamplePicture(game_.picture, game_.plan.pictureWidth, game_.plan.pictureHeight);
+        // A picture enlarged many times over takes a while: the progress window shows it.
+        progress_->setCaption(QString());  // "Секундочку..."
+        game_.pictureCut = ResamplePicture(game_.picture, game_.plan.pictureWidth,
+                                           game_.plan.pictureHeight, progress_.get());
         AttachToField(game_, field_);
         preview_->setPicture(game_.picture);
         preview_->fitHeightToPicture(game_.plan.pictureWidth, game_.plan.pictureHeight);
