@@ -18,9 +18,14 @@ QString& LastFolder(CFileDlg::Kind kind) {
     return kind == CFileDlg::Kind::Open ? open : save;
 }
 
+// The sample pictures among the program's data, installed or not.
+QString SamplePictures() {
+    return QString::fromStdString(DataFilePath("pictures"));
+}
+
 QString FirstFolder(CFileDlg::Kind kind) {
-    if (kind == CFileDlg::Kind::Open && !CFileDlg::SamplePicturesFolder().isEmpty())
-        return CFileDlg::SamplePicturesFolder();
+    if (kind == CFileDlg::Kind::Open && !ProgramFiles().isInstalled)
+        return SamplePictures();
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     return QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
 }
@@ -43,7 +48,7 @@ CFileDlg::CFileDlg(Kind kind, QWidget* parent) : QFileDialog(parent), kind_(kind
     if (isOpen && ProgramFiles().isInstalled) {
         // The sample pictures are one click away from wherever the dialog starts.
         QList<QUrl> places = sidebarUrls();
-        places.append(QUrl::fromLocalFile(QString::fromStdString(DataFilePath("pictures"))));
+        places.append(QUrl::fromLocalFile(SamplePictures()));
         setSidebarUrls(places);
     }
     if (auto* buttons = findChild<QDialogButtonBox*>())
@@ -57,9 +62,7 @@ QString CFileDlg::selectedPath() const {
 }
 
 QString CFileDlg::SamplePicturesFolder() {
-    if (ProgramFiles().isInstalled)
-        return {};
-    return QString::fromStdString(DataFilePath("pictures"));
+    return ProgramFiles().isInstalled ? QString() : SamplePictures();
 }
 
 QString CFileDlg::StartFolder(Kind kind) {
