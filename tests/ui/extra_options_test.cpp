@@ -171,14 +171,7 @@ TEST_F(ExtraOptionsTest, SoundItemTurnsTheSoundsOnAndOffAndKeepsThemInTheFile) {
     frame->useExtraOptionsFile(optionsFile);
     QMenu* viewMenu = frame->menuBar()->actions().at(2)->menu();
     const std::vector<QMenu*> menus = {viewMenu, &frame->fullScreenMenu()};
-    const auto checks = [&menus] {
-        std::vector<bool> states;
-        for (QMenu* menu : menus) {
-            Q_EMIT menu->aboutToShow();
-            states.push_back(ItemOf(menu, kCmdSound)->isChecked());
-        }
-        return states;
-    };
+    const auto checks = [&menus] { return ItemStates(menus, kCmdSound, &QAction::isChecked); };
     for (QMenu* menu : menus) {
         QAction* item = ItemOf(menu, kCmdSound);
         ASSERT_NE(item, nullptr);

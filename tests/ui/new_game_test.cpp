@@ -361,14 +361,7 @@ TEST_F(NewGameTest, PauseStopsTheClockUntilThePauseKeyClosesItsWindow) {
 TEST_F(NewGameTest, PauseItemIsEnabledWhenThePauseKeyWouldActAndPauses) {
     QMenu* actionsMenu = frame->menuBar()->actions().at(1)->menu();
     const std::vector<QMenu*> menus = {actionsMenu, &frame->fullScreenMenu()};
-    const auto enabled = [&menus] {
-        std::vector<bool> states;
-        for (QMenu* menu : menus) {
-            Q_EMIT menu->aboutToShow();
-            states.push_back(ItemOf(menu, kCmdPause)->isEnabled());
-        }
-        return states;
-    };
+    const auto enabled = [&menus] { return ItemStates(menus, kCmdPause, &QAction::isEnabled); };
     for (QMenu* menu : menus) {
         ASSERT_NE(ItemOf(menu, kCmdPause), nullptr);
         EXPECT_EQ(ItemOf(menu, kCmdPause)->text(), QString::fromUtf8("П&ауза\tPause"));

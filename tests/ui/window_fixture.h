@@ -46,6 +46,18 @@ inline QAction* ItemOf(QMenu* menu, int command) {
     return nullptr;
 }
 
+/// What `state` says of the item giving `command` in each of `menus`, each menu brought up to
+/// date as it is when it opens.
+inline std::vector<bool> ItemStates(const std::vector<QMenu*>& menus, int command,
+                                    bool (QAction::*state)() const) {
+    std::vector<bool> states;
+    for (QMenu* menu : menus) {
+        Q_EMIT menu->aboutToShow();
+        states.push_back((ItemOf(menu, command)->*state)());
+    }
+    return states;
+}
+
 /// A 96 x 64 gradient, to be cut 3 x 2 at 32.
 inline PictureBuffer GradientPicture() {
     PictureHeader header;
